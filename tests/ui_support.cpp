@@ -1,0 +1,69 @@
+#include "tests/ui_support.h"
+
+#include <QTabWidget>
+#include <QTimer>
+#include <cstdlib>
+
+namespace morvane::testing {
+
+void SheetTest::SetUp() {
+    sheet = std::make_unique<CAllPages>(MainCaption().toStdString(), nullptr, 0, fakes.services);
+    sheet->show();
+    sheet->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(sheet.get()));
+}
+
+void SheetTest::TearDown() {
+    sheet.reset();
+}
+
+void SheetTest::Type(const QString& keys) {
+    for (const QChar c : keys) {
+        QWidget* target = QApplication::focusWidget();
+        ASSERT_NE(target, nullptr) << "no widget has the focus";
+        QTest::keyClick(target, c.toLatin1());
+    }
+}
+
+void SheetTest::Press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QWidget* target = QApplication::focusWidget();
+    ASSERT_NE(target, nullptr) << "no widget has the focus";
+    QTest::keyClick(target, key, modifiers);
+}
+
+QLineEdit* SheetTest::Line(CPropertyPage& page, int id) const {
+    auto* edit = qobject_cast<QLineEdit*>(page.GetDlgItem(id));
+    EXPECT_NE(edit, nullptr) << id;
+    return edit;
+}
+
+QPlainTextEdit* SheetTest::Box(CPropertyPage& page, int id) const {
+    auto* box = qobject_cast<QPlainTextEdit*>(page.GetDlgItem(id));
+    EXPECT_NE(box, nullptr) << id;
+    return box;
+}
+
+void SheetTest::SelectTab(int index) const {
+    sheet->TabControl()->setCurrentIndex(index);
+}
+
+}  // namespace morvane::testing
+
+// A modal dialog opened by mistake runs its own event loop; this timer fires
+// inside it, fails the test and closes the dialog, so the run cannot hang.
+int main(int argc, char** argv) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);  // NOLINT(concurrency-mt-unsafe)
+    }
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    QTimer watchdog;
+    QObject::connect(&watchdog, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            ADD_FAILURE() << "a real modal dialog opened: " << modal->windowTitle().toStdString();
+            modal->close();
+        }
+    });
+    watchdog.start(50);
+    return RUN_ALL_TESTS();
+}

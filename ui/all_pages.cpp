@@ -1,0 +1,46 @@
+#include "ui/all_pages.h"
+
+#include <QPushButton>
+#include <string>
+
+#include "catalogue/catalogue.h"
+#include "ui/artwork.h"
+#include "ui/services.h"
+
+namespace morvane {
+
+CAllPages::CAllPages(std::string_view caption, QWidget* parent, int first_page, Services& services)
+    : CPropertySheet(caption, parent, first_page),
+      about_us_("&About Us", {}),
+      char_vals_("&Character Values", {}),
+      birth_num_("&Birth/Destiny Number", {}),
+      show_number_("Interpret N&umber", {}),
+      icon_(ButterflyIcon()) {
+    setWindowIcon(icon_);
+    for (CPropertyPage* page : {static_cast<CPropertyPage*>(&name_page_), &birth_num_,
+                                &show_number_, &char_vals_, &about_us_}) {
+        page->SetServices(&services);
+        AddPage(page);
+    }
+}
+
+void CAllPages::OnInitDialog() {
+    ClearOkDefault();
+}
+
+void CAllPages::OnShowWindow() {
+    ClearOkDefault();
+}
+
+void CAllPages::ClearOkDefault() {
+    // Enter in a field must analyse, never close the window through OK.
+    OkButton()->setDefault(false);
+}
+
+QString MainCaption() {
+    const std::string caption = std::string(LoadText(text::kProductName)) + ' ' +
+                                std::string(LoadText(text::kVersionLabel));
+    return QString::fromStdString(caption);
+}
+
+}  // namespace morvane

@@ -1,0 +1,41 @@
+#pragma once
+
+// The main window: five pages in a tabbed sheet, with the butterfly icon.
+
+#include <QIcon>
+#include <string_view>
+
+#include "ui/morvane_tab.h"
+#include "ui/property_sheet.h"
+
+namespace morvane {
+
+struct Services;
+
+class CAllPages : public CPropertySheet {
+  public:
+    CAllPages(std::string_view caption, QWidget* parent, int first_page, Services& services);
+
+    CMorvaneTab& NamePage() { return name_page_; }
+
+  protected:
+    void OnInitDialog() override;
+    void OnShowWindow() override;
+
+  private:
+    void ClearOkDefault();
+
+    // Declared in this order so they are built in it; the tabs are added
+    // in the order the user sees them.
+    CPropertyPage about_us_;
+    CPropertyPage char_vals_;
+    CPropertyPage birth_num_;
+    CPropertyPage show_number_;
+    CMorvaneTab name_page_;
+    QIcon icon_;
+};
+
+// "Morvane Beta 2.0": product name, one space, version label.
+QString MainCaption();
+
+}  // namespace morvane

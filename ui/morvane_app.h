@@ -1,0 +1,12 @@
+#pragma once
+
+#include "ui/win_app.h"
+
+namespace morvane {
+
+class CMorvaneApp : public CWinApp {
+  protected:
+    bool InitInstance() override;
+};
+
+}  // namespace morvane

@@ -1,0 +1,64 @@
+#include "ui/morvane_tab.h"
+
+#include <string>
+
+#include "catalogue/catalogue.h"
+#include "engine/numerology.h"
+#include "ui/services.h"
+
+namespace morvane {
+namespace {
+
+constexpr ControlSpec kLayout[] = {
+    {CMorvaneTab::kName, ControlKind::Edit, "", {55, 29, 118, 14}, kLowerCase},
+    {CMorvaneTab::kAnalyseNow, ControlKind::DefaultButton, "Analyse &Now", {42, 50, 50, 14}},
+    {CMorvaneTab::kHelp, ControlKind::Button, "&How does this work?", {7, 7, 78, 14}},
+    {CMorvaneTab::kInterpretation, ControlKind::TextBox, "", {7, 80, 310, 90}},
+    {kNoId, ControlKind::Label, "&Enter Name:", {7, 32, 46, 8}},
+    {kNoId, ControlKind::Label, "Your Number is:", {7, 67, 51, 8}},
+    {CMorvaneTab::kNumber, ControlKind::ReadOnlyField, "", {60, 67, 116, 12}},
+    {CMorvaneTab::kSaveToFile, ControlKind::Button, "S&ave To File", {96, 7, 77, 14}},
+    {CMorvaneTab::kPicture, ControlKind::Picture, "", kPictureRect},
+};
+
+}  // namespace
+
+CMorvaneTab::CMorvaneTab() : CPropertyPage("&Name Interpretation", kLayout) {
+    static constexpr HandlerEntry<CMorvaneTab> kHandlers[] = {
+        {kAnalyseNow, ControlEvent::Clicked, &CMorvaneTab::OnAnalyseNow},
+        {kHelp, ControlEvent::Clicked, &CMorvaneTab::OnHelp},
+    };
+    SetHandlers(kHandlers);
+}
+
+bool CMorvaneTab::OnInitDialog() {
+    CPropertyPage::OnInitDialog();
+    GotoDlgCtrl(kName);
+    return true;
+}
+
+void CMorvaneTab::OnShowWindow() {
+    SetDlgItemText(kName, "");
+    SetDlgItemText(kInterpretation, "");
+    SetDlgItemText(kNumber, "");
+    GotoDlgCtrl(kName);
+}
+
+void CMorvaneTab::OnAnalyseNow() {
+    const std::string name = GetDlgItemText(kName);
+    if (name.empty()) {
+        services().messages.Show(LoadText(text::kEnterNameWarning), MessageIcon::Warning);
+        GotoDlgCtrl(kName);
+        return;
+    }
+    const std::int32_t number = NameNumber(name);
+    SetDlgItemText(kNumber, std::to_string(number));
+    SetDlgItemText(kInterpretation, LoadText(NameTextId(number)));
+}
+
+void CMorvaneTab::OnHelp() {
+    services().messages.Show(LoadText(text::kNameHelp), MessageIcon::Information);
+    GotoDlgCtrl(kName);
+}
+
+}  // namespace morvane

@@ -1,0 +1,32 @@
+#pragma once
+
+// Name Interpretation: a name becomes its name number and paragraph.
+
+#include "ui/property_page.h"
+
+namespace morvane {
+
+class CMorvaneTab : public CPropertyPage {
+  public:
+    enum ControlId : int {
+        kName = 1000,
+        kNumber = 1001,
+        kInterpretation = 1002,
+        kAnalyseNow = 1003,
+        kHelp = 1006,
+        kPicture = 1020,
+        kSaveToFile = 1040,
+    };
+
+    CMorvaneTab();
+
+  protected:
+    bool OnInitDialog() override;
+    void OnShowWindow() override;
+
+  private:
+    void OnAnalyseNow();
+    void OnHelp();
+};
+
+}  // namespace morvane

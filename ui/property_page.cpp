@@ -1,0 +1,331 @@
+#include "ui/property_page.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QShowEvent>
+#include <QValidator>
+#include <algorithm>
+#include <cassert>
+
+#include "ui/artwork.h"
+#include "ui/services.h"
+
+namespace morvane {
+namespace {
+
+// Lower-cases whatever enters the field: typing, paste and setText alike.
+// QString::toLower follows Unicode without a locale, so "I" never becomes a
+// dotless i as it would under a Turkish locale.
+class LowerCaseValidator : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        const QString lower = input.toLower();
+        if (lower != input) {
+            pos = std::clamp(pos + static_cast<int>(lower.size() - input.size()), 0,
+                             static_cast<int>(lower.size()));
+            input = lower;
+        }
+        return Acceptable;
+    }
+};
+
+bool TakesFocus(ControlKind kind) {
+    return kind != ControlKind::Label && kind != ControlKind::Picture;
+}
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+DialogUnits DialogUnits::Of(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const int average = metrics.horizontalAdvance(QStringLiteral(
+                            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+                        26;
+    return {(average + 1) / 2, metrics.height()};
+}
+
+QRect DialogUnits::ToPixels(const DlgRect& r) const {
+    // Convert both edges, so controls that share an edge in dialog units
+    // still share it in pixels.
+    const int left = ToPixelsX(r.x);
+    const int top = ToPixelsY(r.y);
+    const int right = ToPixelsX(r.x + r.width);
+    const int bottom = ToPixelsY(r.y + r.height);
+    return {left, top, right - left, bottom - top};
+}
+
+CPropertyPage::CPropertyPage(std::string_view caption, std::span<const ControlSpec> layout)
+    : caption_(ToQString(caption)), layout_(layout) {}
+
+CPropertyPage::~CPropertyPage() = default;
+
+QSize CPropertyPage::sizeHint() const {
+    const DialogUnits units = DialogUnits::Of(font());
+    return units.ToPixels(kPageSize).size();
+}
+
+Services& CPropertyPage::services() const {
+    assert(services_ != nullptr);
+    return *services_;
+}
+
+QWidget* CPropertyPage::GetDlgItem(int id) const {
+    const auto it = std::find_if(controls_.begin(), controls_.end(),
+                                 [id](const auto& entry) { return entry.first == id; });
+    return it != controls_.end() ? it->second : nullptr;
+}
+
+std::string CPropertyPage::GetDlgItemText(int id) const {
+    QString text;
+    QWidget* control = GetDlgItem(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        text = edit->text();
+    } else if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
+        text = box->toPlainText();
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        text = label->text();
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        text = button->text();
+    }
+    return text.toStdString();
+}
+
+void CPropertyPage::SetDlgItemText(int id, std::string_view text) {
+    QWidget* control = GetDlgItem(id);
+    const QString value = ToQString(text);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        edit->setText(value);
+        if (edit->isReadOnly()) {
+            edit->setCursorPosition(0);  // show the start of a long text, as a label would
+        }
+    } else if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
+        box->setPlainText(value);
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setText(value);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setText(value);
+    }
+}
+
+void CPropertyPage::GotoDlgCtrl(int id) {
+    // A hidden page must not take the keyboard focus away from the shown one.
+    QWidget* control = GetDlgItem(id);
+    if (control != nullptr && control->isVisible()) {
+        control->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void CPropertyPage::LimitText(int id, int max_length) {
+    if (auto* edit = qobject_cast<QLineEdit*>(GetDlgItem(id))) {
+        edit->setMaxLength(max_length);
+    }
+}
+
+QPushButton* CPropertyPage::DefaultButton() const {
+    for (std::size_t i = 0; i < layout_.size() && i < controls_.size(); ++i) {
+        if (layout_[i].kind == ControlKind::DefaultButton) {
+            return qobject_cast<QPushButton*>(controls_[i].second);
+        }
+    }
+    return nullptr;
+}
+
+bool CPropertyPage::ActivateMnemonic(const QKeySequence& key) {
+    for (std::size_t i = 0; i < layout_.size() && i < controls_.size(); ++i) {
+        if (QKeySequence::mnemonic(ToQString(layout_[i].text)) != key) {
+            continue;
+        }
+        QWidget* control = controls_[i].second;
+        if (auto* button = qobject_cast<QPushButton*>(control)) {
+            button->setFocus(Qt::ShortcutFocusReason);
+            button->animateClick();
+            return true;
+        }
+        if (auto* label = qobject_cast<QLabel*>(control); label && label->buddy()) {
+            label->buddy()->setFocus(Qt::ShortcutFocusReason);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CPropertyPage::OnInitDialog() {
+    DoDataExchange();
+    return true;
+}
+
+void CPropertyPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous()) {
+        return;  // the window being restored, not the page being selected
+    }
+    if (!created_) {
+        created_ = true;
+        CreateControls();
+        OnInitDialog();
+    }
+    OnShowWindow();
+}
+
+void CPropertyPage::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (!event->spontaneous() && created_) {
+        OnShowWindow();
+    }
+}
+
+bool CPropertyPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && qobject_cast<QPlainTextEdit*>(watched) != nullptr) {
+        // Enter inside a text box stays there instead of pressing the default button.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            return true;
+        }
+    }
+    if (event->type() == QEvent::FocusOut && !in_focus_check_) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        auto* widget = qobject_cast<QWidget*>(watched);
+        // A message box opening or the user switching windows is no leaving
+        // of the field; nor is the page being hidden.
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            widget != nullptr && widget->isVisible()) {
+            const auto it = std::find_if(controls_.begin(), controls_.end(),
+                                         [widget](const auto& e) { return e.second == widget; });
+            if (it != controls_.end()) {
+                // A check may move the focus; the field that receives it
+                // must not run its own check against a moving target.
+                in_focus_check_ = true;
+                Dispatch(it->first, ControlEvent::FocusLost);
+                in_focus_check_ = false;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CPropertyPage::Dispatch(int id, ControlEvent event) {
+    const auto it = handlers_.find({id, event});
+    if (it != handlers_.end()) {
+        it->second();
+    }
+}
+
+void CPropertyPage::CreateControls() {
+    const DialogUnits units = DialogUnits::Of(font());
+    controls_.reserve(layout_.size());
+    for (const ControlSpec& spec : layout_) {
+        QWidget* control = CreateControl(spec, units);
+        controls_.emplace_back(spec.id, control);
+    }
+    // A label's mnemonic focuses the next control in Tab order after it.
+    for (std::size_t i = 0; i < layout_.size(); ++i) {
+        auto* label = qobject_cast<QLabel*>(controls_[i].second);
+        if (label == nullptr || layout_[i].kind != ControlKind::Label) {
+            continue;
+        }
+        for (std::size_t j = i + 1; j < layout_.size(); ++j) {
+            if (TakesFocus(layout_[j].kind)) {
+                label->setBuddy(controls_[j].second);
+                break;
+            }
+        }
+    }
+    for (const auto& [id, control] : controls_) {
+        control->show();
+    }
+}
+
+QWidget* CPropertyPage::CreateControl(const ControlSpec& spec, const DialogUnits& units) {
+    const QRect rect = units.ToPixels(spec.rect);
+    const QString text = ToQString(spec.text);
+    QWidget* control = nullptr;
+    switch (spec.kind) {
+        case ControlKind::Label: {
+            auto* label = new QLabel(text, this);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setWordWrap(spec.rect.height > 8);
+            label->setTextFormat(Qt::PlainText);
+            control = label;
+            break;
+        }
+        case ControlKind::Edit: {
+            auto* edit = new QLineEdit(this);
+            if ((spec.flags & kLowerCase) != 0) {
+                edit->setValidator(new LowerCaseValidator(edit));
+            }
+            if ((spec.flags & kDigitsOnly) != 0) {
+                edit->setValidator(new QRegularExpressionValidator(
+                    QRegularExpression(QStringLiteral("[0-9]*")), edit));
+            }
+            connect(edit, &QLineEdit::textChanged, this,
+                    [this, id = spec.id] { Dispatch(id, ControlEvent::TextChanged); });
+            edit->installEventFilter(this);
+            control = edit;
+            break;
+        }
+        case ControlKind::Button:
+        case ControlKind::DefaultButton: {
+            auto* button = new QPushButton(text, this);
+            connect(button, &QPushButton::clicked, this,
+                    [this, id = spec.id] { Dispatch(id, ControlEvent::Clicked); });
+            control = button;
+            break;
+        }
+        case ControlKind::ReadOnlyField: {
+            auto* field = new QLineEdit(this);
+            field->setReadOnly(true);
+            field->setFrame(false);
+            // Text on the same baseline as the label beside it, not centred.
+            field->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            field->setTextMargins(2, 0, 0, 0);
+            QPalette palette = field->palette();
+            palette.setColor(QPalette::Base, Qt::transparent);
+            field->setPalette(palette);
+            control = field;
+            break;
+        }
+        case ControlKind::TextBox: {
+            auto* box = new QPlainTextEdit(this);
+            box->setReadOnly(true);
+            box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            box->setTabChangesFocus(true);
+            box->installEventFilter(this);
+            control = box;
+            break;
+        }
+        case ControlKind::Picture: {
+            auto* picture = new QLabel(this);
+            picture->setPixmap(LogoPixmap(devicePixelRatioF()));
+            picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            control = picture;
+            // Shown at its own size, whatever the rectangle says.
+            control->setGeometry(QRect(rect.topLeft(), picture->sizeHint()));
+            return control;
+        }
+    }
+    QRect geometry = rect;
+    if (spec.kind == ControlKind::Label && !spec.text.empty() && spec.rect.height <= 8) {
+        // The desktop font may run wider than the one the layout was drawn
+        // in; a one-line label grows rather than losing its last letters.
+        geometry.setWidth(std::max(rect.width(), control->sizeHint().width()));
+    }
+    control->setGeometry(geometry);
+    return control;
+}
+
+}  // namespace morvane

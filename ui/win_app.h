@@ -1,0 +1,33 @@
+#pragma once
+
+// The application object: owns the Qt application for the run and calls
+// InitInstance, which runs the program's one window to its end.
+
+#include <QString>
+
+namespace morvane {
+
+class CWinApp {
+  public:
+    CWinApp() = default;
+    virtual ~CWinApp() = default;
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+    CWinApp(CWinApp&&) = delete;
+    CWinApp& operator=(CWinApp&&) = delete;
+
+    // Creates the Qt application and runs InitInstance; the exit status.
+    int Run(int& argc, char** argv);
+
+    // The executable's file name without directory and extension.
+    static QString AppName();
+
+  protected:
+    // Start-up. Returning false ends the program without an event loop.
+    virtual bool InitInstance() = 0;
+};
+
+// The base name of an executable path: "/usr/bin/morvane" gives "morvane".
+QString AppNameFromPath(const QString& path);
+
+}  // namespace morvane
