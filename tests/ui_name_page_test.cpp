@@ -138,6 +138,8 @@ TEST_F(NamePageTest, TabMnemonicsAndControlKeysSwitchTabs) {
     EXPECT_EQ(sheet->TabControl()->currentIndex(), 2);
     Press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(sheet->TabControl()->currentIndex(), 1);
+    Press(Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(sheet->TabControl()->currentIndex(), 3);
     Press(Qt::Key_N, Qt::AltModifier);  // no control of this page has N
     WaitForClick();
     EXPECT_EQ(sheet->TabControl()->currentIndex(), 0);

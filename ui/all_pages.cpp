@@ -13,12 +13,11 @@ CAllPages::CAllPages(std::string_view caption, QWidget* parent, int first_page, 
     : CPropertySheet(caption, parent, first_page),
       about_us_("&About Us", {}),
       char_vals_("&Character Values", {}),
-      birth_num_("&Birth/Destiny Number", {}),
-      show_number_("Interpret N&umber", {}),
       icon_(ButterflyIcon()) {
     setWindowIcon(icon_);
-    for (CPropertyPage* page : {static_cast<CPropertyPage*>(&name_page_), &birth_num_,
-                                &show_number_, &char_vals_, &about_us_}) {
+    CPropertyPage* const pages[] = {&name_page_, &birth_num_, &show_number_, &char_vals_,
+                                    &about_us_};
+    for (CPropertyPage* page : pages) {
         page->SetServices(&services);
         AddPage(page);
     }

@@ -5,8 +5,10 @@
 #include <QIcon>
 #include <string_view>
 
+#include "ui/birth_num.h"
 #include "ui/morvane_tab.h"
 #include "ui/property_sheet.h"
+#include "ui/show_number.h"
 
 namespace morvane {
 
@@ -17,6 +19,8 @@ class CAllPages : public CPropertySheet {
     CAllPages(std::string_view caption, QWidget* parent, int first_page, Services& services);
 
     CMorvaneTab& NamePage() { return name_page_; }
+    CBirthNum& BirthPage() { return birth_num_; }
+    CShowNumber& NumberPage() { return show_number_; }
 
   protected:
     void OnInitDialog() override;
@@ -29,8 +33,8 @@ class CAllPages : public CPropertySheet {
     // in the order the user sees them.
     CPropertyPage about_us_;
     CPropertyPage char_vals_;
-    CPropertyPage birth_num_;
-    CPropertyPage show_number_;
+    CBirthNum birth_num_;
+    CShowNumber show_number_;
     CMorvaneTab name_page_;
     QIcon icon_;
 };

@@ -4,7 +4,6 @@
 
 #include "catalogue/catalogue.h"
 #include "engine/numerology.h"
-#include "ui/services.h"
 
 namespace morvane {
 namespace {
@@ -23,42 +22,26 @@ constexpr ControlSpec kLayout[] = {
 
 }  // namespace
 
-CMorvaneTab::CMorvaneTab() : CPropertyPage("&Name Interpretation", kLayout) {
+CMorvaneTab::CMorvaneTab()
+    : CAnalysisPage("&Name Interpretation", kLayout,
+                    {.first_field = kName,
+                     .cleared_fields = {kName, kInterpretation, kNumber},
+                     .help_button = kHelp,
+                     .help_text = text::kNameHelp}) {
     static constexpr HandlerEntry<CMorvaneTab> kHandlers[] = {
         {kAnalyseNow, ControlEvent::Clicked, &CMorvaneTab::OnAnalyseNow},
-        {kHelp, ControlEvent::Clicked, &CMorvaneTab::OnHelp},
     };
     SetHandlers(kHandlers);
 }
 
-bool CMorvaneTab::OnInitDialog() {
-    CPropertyPage::OnInitDialog();
-    GotoDlgCtrl(kName);
-    return true;
-}
-
-void CMorvaneTab::OnShowWindow() {
-    SetDlgItemText(kName, "");
-    SetDlgItemText(kInterpretation, "");
-    SetDlgItemText(kNumber, "");
-    GotoDlgCtrl(kName);
-}
-
 void CMorvaneTab::OnAnalyseNow() {
     const std::string name = GetDlgItemText(kName);
-    if (name.empty()) {
-        services().messages.Show(LoadText(text::kEnterNameWarning), MessageIcon::Warning);
-        GotoDlgCtrl(kName);
+    if (!CheckNotEmpty(name, kName)) {
         return;
     }
     const std::int32_t number = NameNumber(name);
     SetDlgItemText(kNumber, std::to_string(number));
     SetDlgItemText(kInterpretation, LoadText(NameTextId(number)));
-}
-
-void CMorvaneTab::OnHelp() {
-    services().messages.Show(LoadText(text::kNameHelp), MessageIcon::Information);
-    GotoDlgCtrl(kName);
 }
 
 }  // namespace morvane

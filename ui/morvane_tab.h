@@ -2,11 +2,11 @@
 
 // Name Interpretation: a name becomes its name number and paragraph.
 
-#include "ui/property_page.h"
+#include "ui/analysis_page.h"
 
 namespace morvane {
 
-class CMorvaneTab : public CPropertyPage {
+class CMorvaneTab : public CAnalysisPage {
   public:
     enum ControlId : int {
         kName = 1000,
@@ -20,13 +20,8 @@ class CMorvaneTab : public CPropertyPage {
 
     CMorvaneTab();
 
-  protected:
-    bool OnInitDialog() override;
-    void OnShowWindow() override;
-
   private:
     void OnAnalyseNow();
-    void OnHelp();
 };
 
 }  // namespace morvane

@@ -56,6 +56,27 @@ DialogUnits DialogUnits::Of(const QFont& font) {
     return {(average + 1) / 2, metrics.height()};
 }
 
+DialogUnits DialogUnits::Fitting(const QFont& font, std::span<const ControlSpec> layout) {
+    const QFontMetrics metrics(font);
+    DialogUnits units = Of(font);
+    for (const ControlSpec& spec : layout) {
+        const bool one_line_label = spec.kind == ControlKind::Label && spec.rect.height <= 8;
+        const bool button =
+            spec.kind == ControlKind::Button || spec.kind == ControlKind::DefaultButton;
+        if (spec.text.empty() || (!one_line_label && !button)) {
+            continue;
+        }
+        QString caption = ToQString(spec.text);
+        caption.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
+        const int padding = button ? metrics.height() : 0;
+        const int needed = metrics.horizontalAdvance(caption) + padding;
+        while (units.ToPixels(spec.rect).width() < needed) {
+            ++units.base_x;
+        }
+    }
+    return units;
+}
+
 QRect DialogUnits::ToPixels(const DlgRect& r) const {
     // Convert both edges, so controls that share an edge in dialog units
     // still share it in pixels.
@@ -67,13 +88,12 @@ QRect DialogUnits::ToPixels(const DlgRect& r) const {
 }
 
 CPropertyPage::CPropertyPage(std::string_view caption, std::span<const ControlSpec> layout)
-    : caption_(ToQString(caption)), layout_(layout) {}
+    : caption_(ToQString(caption)), layout_(layout), units_(DialogUnits::Fitting(font(), layout)) {}
 
 CPropertyPage::~CPropertyPage() = default;
 
 QSize CPropertyPage::sizeHint() const {
-    const DialogUnits units = DialogUnits::Of(font());
-    return units.ToPixels(kPageSize).size();
+    return units_.ToPixels(kPageSize).size();
 }
 
 Services& CPropertyPage::services() const {
@@ -223,10 +243,9 @@ void CPropertyPage::Dispatch(int id, ControlEvent event) {
 }
 
 void CPropertyPage::CreateControls() {
-    const DialogUnits units = DialogUnits::Of(font());
     controls_.reserve(layout_.size());
     for (const ControlSpec& spec : layout_) {
-        QWidget* control = CreateControl(spec, units);
+        QWidget* control = CreateControl(spec);
         controls_.emplace_back(spec.id, control);
     }
     // A label's mnemonic focuses the next control in Tab order after it.
@@ -247,8 +266,8 @@ void CPropertyPage::CreateControls() {
     }
 }
 
-QWidget* CPropertyPage::CreateControl(const ControlSpec& spec, const DialogUnits& units) {
-    const QRect rect = units.ToPixels(spec.rect);
+QWidget* CPropertyPage::CreateControl(const ControlSpec& spec) {
+    const QRect rect = units_.ToPixels(spec.rect);
     const QString text = ToQString(spec.text);
     QWidget* control = nullptr;
     switch (spec.kind) {
@@ -318,13 +337,7 @@ QWidget* CPropertyPage::CreateControl(const ControlSpec& spec, const DialogUnits
             return control;
         }
     }
-    QRect geometry = rect;
-    if (spec.kind == ControlKind::Label && !spec.text.empty() && spec.rect.height <= 8) {
-        // The desktop font may run wider than the one the layout was drawn
-        // in; a one-line label grows rather than losing its last letters.
-        geometry.setWidth(std::max(rect.width(), control->sizeHint().width()));
-    }
-    control->setGeometry(geometry);
+    control->setGeometry(rect);
     return control;
 }
 

@@ -64,11 +64,17 @@ struct HandlerEntry {
 };
 
 // Dialog base units of a font, as the classic dialog manager measured them.
+struct ControlSpec;
+
 struct DialogUnits {
-    int base_x;
-    int base_y;
+    int base_x = 0;
+    int base_y = 0;
 
     static DialogUnits Of(const QFont& font);
+    // The font's units, widened where needed so that every one-line label and
+    // button caption of the layout fits its rectangle: desktop fonts run wider
+    // than the one the layouts were drawn in.
+    static DialogUnits Fitting(const QFont& font, std::span<const ControlSpec> layout);
     [[nodiscard]] int ToPixelsX(int x) const { return (x * base_x * 2 + 4) / 8; }
     [[nodiscard]] int ToPixelsY(int y) const { return (y * base_y * 2 + 8) / 16; }
     [[nodiscard]] QRect ToPixels(const DlgRect& r) const;
@@ -90,6 +96,10 @@ class CPropertyPage : public QWidget {
     [[nodiscard]] QSize sizeHint() const override;
 
     void SetServices(Services* services) { services_ = services; }
+    [[nodiscard]] DialogUnits Units() const { return units_; }
+    // All pages of a window share one scale, so the picture and the common
+    // controls stay in place from tab to tab.
+    void SetUnits(DialogUnits units) { units_ = units; }
 
     // Controls by id; null before the page is first shown, or for an unknown id.
     [[nodiscard]] QWidget* GetDlgItem(int id) const;
@@ -129,7 +139,7 @@ class CPropertyPage : public QWidget {
 
   private:
     void CreateControls();
-    QWidget* CreateControl(const ControlSpec& spec, const DialogUnits& units);
+    QWidget* CreateControl(const ControlSpec& spec);
     void Dispatch(int id, ControlEvent event);
 
     QString caption_;
@@ -137,6 +147,7 @@ class CPropertyPage : public QWidget {
     std::vector<std::pair<int, QWidget*>> controls_;
     std::map<std::pair<int, ControlEvent>, std::function<void()>> handlers_;
     Services* services_ = nullptr;
+    DialogUnits units_;
     bool created_ = false;
     bool in_focus_check_ = false;
 };

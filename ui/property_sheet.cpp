@@ -10,6 +10,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/property_page.h"
 
@@ -56,6 +57,15 @@ CPropertySheet::~CPropertySheet() = default;
 
 void CPropertySheet::AddPage(CPropertyPage* page) {
     tabs_->addTab(page, page->Caption());
+    DialogUnits shared = page->Units();
+    for (int i = 0; i < tabs_->count(); ++i) {
+        const DialogUnits units = static_cast<CPropertyPage*>(tabs_->widget(i))->Units();
+        shared.base_x = std::max(shared.base_x, units.base_x);
+        shared.base_y = std::max(shared.base_y, units.base_y);
+    }
+    for (int i = 0; i < tabs_->count(); ++i) {
+        static_cast<CPropertyPage*>(tabs_->widget(i))->SetUnits(shared);
+    }
 }
 
 CPropertyPage* CPropertySheet::ActivePage() const {

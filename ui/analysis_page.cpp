@@ -1,0 +1,47 @@
+#include "ui/analysis_page.h"
+
+#include <utility>
+
+#include "catalogue/catalogue.h"
+#include "ui/services.h"
+
+namespace morvane {
+
+CAnalysisPage::CAnalysisPage(std::string_view caption, std::span<const ControlSpec> layout,
+                             AnalysisPageInfo info)
+    : CPropertyPage(caption, layout), info_(std::move(info)) {
+    const HandlerEntry<CAnalysisPage> handlers[] = {
+        {info_.help_button, ControlEvent::Clicked, &CAnalysisPage::OnHelp},
+    };
+    SetHandlers(handlers);
+}
+
+bool CAnalysisPage::OnInitDialog() {
+    CPropertyPage::OnInitDialog();
+    GotoDlgCtrl(info_.first_field);
+    return true;
+}
+
+void CAnalysisPage::OnShowWindow() {
+    // No analysis survives a change of tab.
+    for (const int id : info_.cleared_fields) {
+        SetDlgItemText(id, "");
+    }
+    GotoDlgCtrl(info_.first_field);
+}
+
+bool CAnalysisPage::CheckNotEmpty(const std::string& text, int field) {
+    if (!text.empty()) {
+        return true;
+    }
+    services().messages.Show(LoadText(text::kEnterNameWarning), MessageIcon::Warning);
+    GotoDlgCtrl(field);
+    return false;
+}
+
+void CAnalysisPage::OnHelp() {
+    services().messages.Show(LoadText(info_.help_text), MessageIcon::Information);
+    GotoDlgCtrl(info_.first_field);
+}
+
+}  // namespace morvane

@@ -1,0 +1,44 @@
+#include "ui/show_number.h"
+
+#include <string>
+
+#include "catalogue/catalogue.h"
+#include "engine/numerology.h"
+
+namespace morvane {
+namespace {
+
+constexpr ControlSpec kLayout[] = {
+    {CShowNumber::kNumber, ControlKind::Edit, "", {55, 29, 118, 14}, kDigitsOnly},
+    {CShowNumber::kAnalyseNow, ControlKind::DefaultButton, "Analyse &Now", {42, 50, 50, 14}},
+    {CShowNumber::kHelp, ControlKind::Button, "&How does this work?", {7, 7, 78, 14}},
+    {CShowNumber::kLabel, ControlKind::Label, "&Enter Number:", {7, 32, 46, 8}},
+    {CShowNumber::kInterpretation, ControlKind::TextBox, "", {7, 80, 310, 90}},
+    {CShowNumber::kSaveToFile, ControlKind::Button, "S&ave To File", {96, 7, 77, 14}},
+    {kNoId, ControlKind::Picture, "", kPictureRect},
+};
+
+}  // namespace
+
+CShowNumber::CShowNumber()
+    : CAnalysisPage("Interpret N&umber", kLayout,
+                    {.first_field = kNumber,
+                     .cleared_fields = {kNumber, kInterpretation},
+                     .help_button = kHelp,
+                     .help_text = text::kNumberHelp}) {
+    static constexpr HandlerEntry<CShowNumber> kHandlers[] = {
+        {kAnalyseNow, ControlEvent::Clicked, &CShowNumber::OnAnalyseNow},
+    };
+    SetHandlers(kHandlers);
+}
+
+void CShowNumber::OnAnalyseNow() {
+    const std::string number = GetDlgItemText(kNumber);
+    if (!CheckNotEmpty(number, kNumber)) {
+        return;
+    }
+    // The field keeps the number as typed; leading zeros stay.
+    SetDlgItemText(kInterpretation, LoadText(NumberTextId(TextToInt(number))));
+}
+
+}  // namespace morvane
