@@ -76,4 +76,12 @@ class ClockService {
     virtual LocalDateTime Now() = 0;
 };
 
+// What saving a report needs from the desktop.
+struct ReportServices {
+    MessageService& messages;
+    SaveAsService& save_as;
+    BusyCursorService& busy_cursor;
+    ClockService& clock;
+};
+
 }  // namespace morvane

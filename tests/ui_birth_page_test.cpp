@@ -228,6 +228,38 @@ TEST_F(BirthPageTest, FieldsRefuseExtraDigitsAndLetters) {
     EXPECT_EQ(text(Page::kYear), "");
 }
 
+TEST_F(BirthPageTest, SaveToFileWritesTheShownAnalysis) {
+    Type("7");
+    Press(Qt::Key_Tab);
+    Type("111975");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(SaveByKeyboard(), ReportHeaderBytes() +
+                                    "Date of Birth: 7-11-1975\r\n\r\n"
+                                    "Birth Number: 7\tDestiny Number: 4\r\n\r\n"
+                                    "Birth Number: \r\n" +
+                                    std::string(LoadText(155)) + "\r\n\r\nDestiny Number: \r\n" +
+                                    std::string(LoadText(152)));
+    EXPECT_TRUE(fakes.messages.shown.empty());
+}
+
+TEST_F(BirthPageTest, OnlyTheBirthTextDecidesWhetherThereIsSomethingToSave) {
+    Type("07072001");
+    Press(Qt::Key_Return);
+    Box(page(), Page::kDestinyText)->clear();
+    field(Page::kDay)->setText("08");  // edited after the analysis
+    const std::string report = SaveByKeyboard();
+    EXPECT_TRUE(report.find("Date of Birth: 08-07-2001\r\n\r\nBirth Number: 07\t") !=
+                std::string::npos);
+    EXPECT_TRUE(report.ends_with("Destiny Number: \r\n"));
+
+    Box(page(), Page::kBirthText)->clear();
+    fakes.save_as.requests.clear();
+    SaveByKeyboard();
+    EXPECT_TRUE(fakes.save_as.requests.empty());
+    ASSERT_EQ(fakes.messages.shown.size(), 1U);
+    EXPECT_EQ(fakes.messages.shown[0].text, "There is nothing to save");
+}
+
 TEST_F(BirthPageTest, HelpShowsTheFormatAndFocusesTheDay) {
     field(Page::kMonth)->setFocus();
     QTest::mouseClick(qobject_cast<QPushButton*>(control(Page::kHelp)), Qt::LeftButton);

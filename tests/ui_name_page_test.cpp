@@ -192,6 +192,25 @@ TEST_F(NamePageTest, EscapeClosesTheWindow) {
     EXPECT_EQ(sheet->result(), QDialog::Rejected);
 }
 
+TEST_F(NamePageTest, SaveToFileWritesTheShownAnalysis) {
+    Type("John Smith");
+    Press(Qt::Key_Return);
+    const std::string report = SaveByKeyboard();
+    EXPECT_EQ(sheet->TabControl()->currentIndex(), 0);  // Alt+A saved; it chose no tab
+    EXPECT_EQ(report, ReportHeaderBytes() + "Name:\tjohn smith\r\n\r\nNumber:\t35\r\n\r\n" +
+                          std::string(LoadText(120)));
+    EXPECT_TRUE(fakes.messages.shown.empty());
+}
+
+TEST_F(NamePageTest, SaveToFileBeforeAnyAnalysisHasNothingToSave) {
+    Type("John");
+    EXPECT_EQ(SaveByKeyboard(), "");
+    ASSERT_EQ(fakes.messages.shown.size(), 1U);
+    EXPECT_EQ(fakes.messages.shown[0], (Message{"There is nothing to save", MessageIcon::Warning}));
+    EXPECT_TRUE(fakes.save_as.requests.empty());
+    EXPECT_EQ(Focused(), button(Tab::kSaveToFile));  // the mnemonic's press; nothing moved it
+}
+
 TEST(AppName, FollowsTheExecutable) {
     const std::pair<QString, QString> cases[] = {
         {"/usr/bin/morvane", "morvane"},

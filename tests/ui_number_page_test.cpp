@@ -85,6 +85,25 @@ TEST_F(NumberPageTest, LettersCannotBeTypedOrPasted) {
     EXPECT_EQ(number()->text(), "");
 }
 
+TEST_F(NumberPageTest, SaveToFileWritesTheShownAnalysis) {
+    Type("60");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(SaveByKeyboard(),
+              ReportHeaderBytes() + "Number: 60\r\n\r\nThis number is not a valid number.");
+}
+
+TEST_F(NumberPageTest, UnableToCreateFileIsInformationHere) {
+    Type("7");
+    Press(Qt::Key_Return);
+    fakes.save_as.answer = "/nonexistent-folder/report.txt";
+    Press(Qt::Key_A, Qt::AltModifier);
+    WaitForClick();
+    ASSERT_EQ(fakes.messages.shown.size(), 1U);
+    EXPECT_EQ(fakes.messages.shown[0],
+              (Message{"Unable to create file", MessageIcon::Information}));
+    EXPECT_EQ(fakes.busy_cursor.depth, 0);
+}
+
 TEST_F(NumberPageTest, LeavingAndComingBackClearsBothFields) {
     Type("52");
     Press(Qt::Key_Return);

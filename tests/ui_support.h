@@ -9,78 +9,21 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include <deque>
 #include <memory>
-#include <optional>
 #include <string>
-#include <utility>
-#include <vector>
 
+#include "tests/fakes.h"
 #include "ui/all_pages.h"
-#include "ui/services.h"
+
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace morvane::testing {
 
-struct Message {
-    std::string text;
-    MessageIcon icon;
-    bool operator==(const Message&) const = default;
-};
-
-class FakeMessages : public MessageService {
-  public:
-    void Show(std::string_view text, MessageIcon icon) override {
-        shown.push_back({std::string(text), icon});
-        if (on_show) {
-            on_show();
-        }
-    }
-    std::vector<Message> shown;
-    std::function<void()> on_show;  // runs while the "box" is open
-};
-
-class FakeSaveAs : public SaveAsService {
-  public:
-    std::optional<std::string> AskPath(const SaveAsRequest& request) override {
-        requests.push_back(request);
-        return answer;
-    }
-    std::vector<SaveAsRequest> requests;
-    std::optional<std::string> answer;
-};
-
-class FakeBusyCursor : public BusyCursorService {
-  public:
-    void Begin() override { ++depth, ++begun; }
-    void End() override { --depth; }
-    int depth = 0;
-    int begun = 0;
-};
-
-class FakeClock : public ClockService {
-  public:
-    LocalDateTime Now() override { return now; }
-    LocalDateTime now{2002, 3, 5, 14, 7, 9};
-};
-
-class FakeLauncher : public LauncherService {
-  public:
-    LaunchResult Launch(std::string_view program, std::string_view argument) override {
-        launches.emplace_back(std::string(program), std::string(argument));
-        return result;
-    }
-    std::vector<std::pair<std::string, std::string>> launches;
-    LaunchResult result = LaunchResult::Started;
-};
-
-struct FakeServices {
-    FakeMessages messages;
-    FakeSaveAs save_as;
-    FakeBusyCursor busy_cursor;
-    FakeClock clock;
-    FakeLauncher launcher;
-    Services services{messages, save_as, busy_cursor, clock, launcher};
-};
+// Set by a test that opens a real modal dialog on purpose and closes it itself.
+extern bool g_modal_dialogs_expected;
 
 class SheetTest : public ::testing::Test {
   protected:
@@ -99,6 +42,11 @@ class SheetTest : public ::testing::Test {
     QPlainTextEdit* Box(CPropertyPage& page, int id) const;
     std::string Text(CPropertyPage& page, int id) const { return page.GetDlgItemText(id); }
     void SelectTab(int index) const;
+    // Presses Alt+A (Save To File) with the Save As dialog answering a fresh
+    // temporary file, and returns what was written there.
+    std::string SaveByKeyboard();
+    // The header every report of the fake clock's moment starts with.
+    static std::string ReportHeaderBytes();
 
     FakeServices fakes;
     std::unique_ptr<CAllPages> sheet;

@@ -12,6 +12,7 @@ CAnalysisPage::CAnalysisPage(std::string_view caption, std::span<const ControlSp
     : CPropertyPage(caption, layout), info_(std::move(info)) {
     const HandlerEntry<CAnalysisPage> handlers[] = {
         {info_.help_button, ControlEvent::Clicked, &CAnalysisPage::OnHelp},
+        {info_.save_button, ControlEvent::Clicked, &CAnalysisPage::OnSaveToFile},
     };
     SetHandlers(handlers);
 }
@@ -42,6 +43,11 @@ bool CAnalysisPage::CheckNotEmpty(const std::string& text, int field) {
 void CAnalysisPage::OnHelp() {
     services().messages.Show(LoadText(info_.help_text), MessageIcon::Information);
     GotoDlgCtrl(info_.first_field);
+}
+
+void CAnalysisPage::OnSaveToFile() {
+    SaveToFile(
+        *info_.report, [this](int id) { return GetDlgItemText(id); }, services());
 }
 
 }  // namespace morvane

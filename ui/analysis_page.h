@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "report/save_to_file.h"
 #include "ui/property_page.h"
 
 namespace morvane {
@@ -18,6 +19,8 @@ struct AnalysisPageInfo {
     std::vector<int> cleared_fields;  // emptied, in this order, on every show and hide
     int help_button;
     std::int32_t help_text;  // catalogue id of the help message
+    int save_button;
+    const ReportLayout* report;  // what Save To File writes
 };
 
 class CAnalysisPage : public CPropertyPage {
@@ -30,6 +33,9 @@ class CAnalysisPage : public CPropertyPage {
 
     // False, after warning and focusing the field, when `text` is empty.
     bool CheckNotEmpty(const std::string& text, int field);
+
+    // Writes what the page shows to a file the user chooses.
+    void OnSaveToFile();
 
   private:
     void OnHelp();

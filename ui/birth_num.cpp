@@ -4,6 +4,7 @@
 
 #include "catalogue/catalogue.h"
 #include "engine/numerology.h"
+#include "report/report.h"
 #include "ui/services.h"
 
 namespace morvane {
@@ -34,6 +35,23 @@ constexpr ControlSpec kLayout[] = {
     {kNoId, ControlKind::Picture, "", kPictureRect},
 };
 
+const ReportLayout kReport = {
+    .required_field = CBirthNum::kBirthText,
+    .fields = {CBirthNum::kDay, CBirthNum::kMonth, CBirthNum::kYear, CBirthNum::kBirthNumber,
+               CBirthNum::kDestinyNumber, CBirthNum::kBirthText, CBirthNum::kDestinyText},
+    .compose =
+        [](const FieldTexts& f) {
+            return BirthReportBody({.day = f[0],
+                                    .month = f[1],
+                                    .year = f[2],
+                                    .birth_number = f[3],
+                                    .destiny_number = f[4],
+                                    .birth_text = f[5],
+                                    .destiny_text = f[6]});
+        },
+    .create_failure_icon = MessageIcon::Warning,
+};
+
 }  // namespace
 
 CBirthNum::CBirthNum()
@@ -42,7 +60,9 @@ CBirthNum::CBirthNum()
                      .cleared_fields = {kDay, kMonth, kYear, kBirthNumber, kDestinyNumber,
                                         kDestinyText, kBirthText},
                      .help_button = kHelp,
-                     .help_text = text::kBirthDateFormat}) {
+                     .help_text = text::kBirthDateFormat,
+                     .save_button = kSaveToFile,
+                     .report = &kReport}) {
     static constexpr HandlerEntry<CBirthNum> kHandlers[] = {
         {kAnalyseNow, ControlEvent::Clicked, &CBirthNum::OnAnalyseNow},
         {kDay, ControlEvent::FocusLost, &CBirthNum::OnDayLeft},

@@ -4,6 +4,7 @@
 
 #include "catalogue/catalogue.h"
 #include "engine/numerology.h"
+#include "report/report.h"
 
 namespace morvane {
 namespace {
@@ -20,6 +21,13 @@ constexpr ControlSpec kLayout[] = {
     {CMorvaneTab::kPicture, ControlKind::Picture, "", kPictureRect},
 };
 
+const ReportLayout kReport = {
+    .required_field = CMorvaneTab::kInterpretation,
+    .fields = {CMorvaneTab::kName, CMorvaneTab::kNumber, CMorvaneTab::kInterpretation},
+    .compose = [](const FieldTexts& f) { return NameReportBody(f[0], f[1], f[2]); },
+    .create_failure_icon = MessageIcon::Warning,
+};
+
 }  // namespace
 
 CMorvaneTab::CMorvaneTab()
@@ -27,7 +35,9 @@ CMorvaneTab::CMorvaneTab()
                     {.first_field = kName,
                      .cleared_fields = {kName, kInterpretation, kNumber},
                      .help_button = kHelp,
-                     .help_text = text::kNameHelp}) {
+                     .help_text = text::kNameHelp,
+                     .save_button = kSaveToFile,
+                     .report = &kReport}) {
     static constexpr HandlerEntry<CMorvaneTab> kHandlers[] = {
         {kAnalyseNow, ControlEvent::Clicked, &CMorvaneTab::OnAnalyseNow},
     };

@@ -54,7 +54,7 @@ class QtServices {
     QtBusyCursorService busy_cursor_;
     QtClockService clock_;
     SpawnLauncher launcher_;
-    Services services_{messages_, save_as_, busy_cursor_, clock_, launcher_};
+    Services services_{{messages_, save_as_, busy_cursor_, clock_}, launcher_};
 };
 
 // Qt's name-filter form of a filter: "Text Files (*.txt)" stays as it is

@@ -18,11 +18,7 @@ class LauncherService {
     virtual LaunchResult Launch(std::string_view program, std::string_view argument) = 0;
 };
 
-struct Services {
-    MessageService& messages;
-    SaveAsService& save_as;
-    BusyCursorService& busy_cursor;
-    ClockService& clock;
+struct Services : ReportServices {
     LauncherService& launcher;
 };
 

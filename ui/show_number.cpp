@@ -4,6 +4,7 @@
 
 #include "catalogue/catalogue.h"
 #include "engine/numerology.h"
+#include "report/report.h"
 
 namespace morvane {
 namespace {
@@ -18,6 +19,13 @@ constexpr ControlSpec kLayout[] = {
     {kNoId, ControlKind::Picture, "", kPictureRect},
 };
 
+const ReportLayout kReport = {
+    .required_field = CShowNumber::kInterpretation,
+    .fields = {CShowNumber::kNumber, CShowNumber::kInterpretation},
+    .compose = [](const FieldTexts& f) { return NumberReportBody(f[0], f[1]); },
+    .create_failure_icon = MessageIcon::Information,
+};
+
 }  // namespace
 
 CShowNumber::CShowNumber()
@@ -25,7 +33,9 @@ CShowNumber::CShowNumber()
                     {.first_field = kNumber,
                      .cleared_fields = {kNumber, kInterpretation},
                      .help_button = kHelp,
-                     .help_text = text::kNumberHelp}) {
+                     .help_text = text::kNumberHelp,
+                     .save_button = kSaveToFile,
+                     .report = &kReport}) {
     static constexpr HandlerEntry<CShowNumber> kHandlers[] = {
         {kAnalyseNow, ControlEvent::Clicked, &CShowNumber::OnAnalyseNow},
     };

@@ -1,0 +1,36 @@
+#pragma once
+
+// The interpretation report: a four-line header and the body of the page
+// that saved it, composed with LF line ends (the file writer makes them CR LF).
+
+#include <string>
+#include <string_view>
+
+#include "report/services.h"
+
+namespace morvane {
+
+// MM/DD/YY and HH:MM:SS (24-hour) of a local date and time.
+std::string FormatReportDate(const LocalDateTime& when);
+std::string FormatReportTime(const LocalDateTime& when);
+
+// Rule, product and version with the date and time, rule, empty line.
+std::string ReportHeader(std::string_view date, std::string_view time);
+
+std::string NameReportBody(std::string_view name, std::string_view number,
+                           std::string_view interpretation);
+
+struct BirthReportFields {
+    std::string_view day;
+    std::string_view month;
+    std::string_view year;
+    std::string_view birth_number;
+    std::string_view destiny_number;
+    std::string_view birth_text;
+    std::string_view destiny_text;
+};
+std::string BirthReportBody(const BirthReportFields& fields);
+
+std::string NumberReportBody(std::string_view number, std::string_view interpretation);
+
+}  // namespace morvane
