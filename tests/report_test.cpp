@@ -15,6 +15,7 @@
 #include "report/report_file.h"
 #include "report/save_to_file.h"
 #include "tests/fakes.h"
+#include "tests/temp_folder.h"
 
 namespace morvane::testing {
 namespace {
@@ -84,14 +85,8 @@ TEST(ReportText, OnlyLineFeedsBecomeCrLf) {
 class SaveToFileTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("morvane-report-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
         fakes.messages.on_show = [this] { busy_at_message.push_back(fakes.busy_cursor.depth); };
     }
-    void TearDown() override { fs::remove_all(folder); }
 
     // A page whose fields hold the name analysis of the worked example.
     void Save(MessageIcon create_icon = MessageIcon::Warning) {
@@ -110,7 +105,8 @@ class SaveToFileTest : public ::testing::Test {
             fakes.services);
     }
 
-    fs::path folder;
+    TempFolder temp;
+    const fs::path& folder = temp.path();
     FakeServices fakes;
     std::vector<int> busy_at_message;
     std::vector<int> reads;

@@ -10,10 +10,7 @@
 namespace morvane {
 
 CAllPages::CAllPages(std::string_view caption, QWidget* parent, int first_page, Services& services)
-    : CPropertySheet(caption, parent, first_page),
-      about_us_("&About Us", {}),
-      char_vals_("&Character Values", {}),
-      icon_(ButterflyIcon()) {
+    : CPropertySheet(caption, parent, first_page), icon_(ButterflyIcon()) {
     setWindowIcon(icon_);
     CPropertyPage* const pages[] = {&name_page_, &birth_num_, &show_number_, &char_vals_,
                                     &about_us_};

@@ -5,7 +5,9 @@
 #include <QIcon>
 #include <string_view>
 
+#include "ui/about_us.h"
 #include "ui/birth_num.h"
+#include "ui/char_vals.h"
 #include "ui/morvane_tab.h"
 #include "ui/property_sheet.h"
 #include "ui/show_number.h"
@@ -21,6 +23,8 @@ class CAllPages : public CPropertySheet {
     CMorvaneTab& NamePage() { return name_page_; }
     CBirthNum& BirthPage() { return birth_num_; }
     CShowNumber& NumberPage() { return show_number_; }
+    CCharVals& CharValsPage() { return char_vals_; }
+    CAboutUs& AboutPage() { return about_us_; }
 
   protected:
     void OnInitDialog() override;
@@ -31,8 +35,8 @@ class CAllPages : public CPropertySheet {
 
     // Declared in this order so they are built in it; the tabs are added
     // in the order the user sees them.
-    CPropertyPage about_us_;
-    CPropertyPage char_vals_;
+    CAboutUs about_us_;
+    CCharVals char_vals_;
     CBirthNum birth_num_;
     CShowNumber show_number_;
     CMorvaneTab name_page_;

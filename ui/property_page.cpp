@@ -63,7 +63,7 @@ DialogUnits DialogUnits::Fitting(const QFont& font, std::span<const ControlSpec>
         const bool one_line_label = spec.kind == ControlKind::Label && spec.rect.height <= 8;
         const bool button =
             spec.kind == ControlKind::Button || spec.kind == ControlKind::DefaultButton;
-        if (spec.text.empty() || (!one_line_label && !button)) {
+        if (spec.text.empty() || (!one_line_label && !button) || (spec.flags & kGrowToText) != 0) {
             continue;
         }
         QString caption = ToQString(spec.text);
@@ -337,7 +337,11 @@ QWidget* CPropertyPage::CreateControl(const ControlSpec& spec) {
             return control;
         }
     }
-    control->setGeometry(rect);
+    QRect geometry = rect;
+    if ((spec.flags & kGrowToText) != 0) {
+        geometry.setWidth(std::max(rect.width(), control->sizeHint().width()));
+    }
+    control->setGeometry(geometry);
     return control;
 }
 

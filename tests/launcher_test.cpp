@@ -1,0 +1,197 @@
+// Starting the browser program: the PATH search and real processes.
+
+#include "ui/launcher.h"
+
+#include "tests/temp_folder.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <thread>
+
+namespace morvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Sets an environment variable for one test and puts the old value back.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const std::string& value) : name_(name) {
+        if (const char* old = std::getenv(name)) {  // NOLINT(concurrency-mt-unsafe)
+            old_ = old;
+        }
+        ::setenv(name, value.c_str(), 1);  // NOLINT(concurrency-mt-unsafe)
+    }
+    ~ScopedEnv() {
+        if (old_) {
+            ::setenv(name_, old_->c_str(), 1);  // NOLINT(concurrency-mt-unsafe)
+        } else {
+            ::unsetenv(name_);  // NOLINT(concurrency-mt-unsafe)
+        }
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+    ScopedEnv(ScopedEnv&&) = delete;
+    ScopedEnv& operator=(ScopedEnv&&) = delete;
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+class LauncherTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::create_directories(root / "bin");
+        fs::create_directories(root / "empty");
+        fs::create_directories(root / "cwd");
+        log = root / "log.txt";
+    }
+    void TearDown() override {
+        if (!old_cwd.empty()) {
+            fs::current_path(old_cwd);
+        }
+    }
+    // Puts the fake browser at `dir`/xdg-open.
+    static void InstallFake(const fs::path& dir) {
+        fs::copy_file(MORVANE_FAKE_BROWSER, dir / "xdg-open");
+    }
+    std::string Log() const {
+        std::ifstream in(log);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    // Waits until `count` runs of the fake browser have written their record.
+    bool WaitForRuns(int count) const {
+        for (int i = 0; i < 500; ++i) {
+            std::string text = Log();
+            int runs = 0;
+            for (std::size_t at = text.find("argc="); at != std::string::npos;
+                 at = text.find("argc=", at + 1)) {
+                ++runs;
+            }
+            if (runs >= count) {
+                return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return false;
+    }
+
+    testing::TempFolder temp;
+    const fs::path& root = temp.path();
+    fs::path log;
+    fs::path old_cwd;
+};
+
+TEST_F(LauncherTest, FindOnPathSearchesAbsoluteEntriesOnly) {
+    InstallFake(root / "bin");
+    InstallFake(root / "cwd");
+    old_cwd = fs::current_path();
+    fs::current_path(root / "cwd");
+    const std::string bin = (root / "bin").string();
+    const std::string empty = (root / "empty").string();
+    const std::string found = bin + "/xdg-open";
+    const std::pair<std::string, std::optional<std::string>> cases[] = {
+        {bin, found},
+        {empty + ":" + bin, found},
+        {bin + "/", found},
+        {empty, std::nullopt},
+        {"", std::nullopt},
+        {".", std::nullopt},  // the current directory, named
+        {":", std::nullopt},  // empty entries mean it too
+        {"::" + empty + ":", std::nullopt},
+        {"cwd", std::nullopt},  // relative entries are skipped
+        {"../cwd:" + bin, found},
+    };
+    for (const auto& [path, expected] : cases) {
+        EXPECT_EQ(FindOnPath("xdg-open", path), expected) << '"' << path << '"';
+    }
+    // A file that is not executable, or a folder, is no program.
+    fs::permissions(root / "bin" / "xdg-open",
+                    fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
+                    fs::perm_options::remove);
+    EXPECT_EQ(FindOnPath("xdg-open", bin), std::nullopt);
+    fs::create_directories(root / "empty" / "xdg-open");
+    EXPECT_EQ(FindOnPath("xdg-open", empty), std::nullopt);
+    EXPECT_EQ(FindOnPath("", bin), std::nullopt);
+}
+
+TEST_F(LauncherTest, StartsTheProgramWithTheAddressUntouched) {
+    InstallFake(root / "bin");
+    const ScopedEnv path("PATH", (root / "empty").string() + ":" + (root / "bin").string());
+    const ScopedEnv log_env("MORVANE_FAKE_BROWSER_LOG", log.string());
+    const std::string address = "https://example.org/a b;echo $HOME 'x' \"y\"";
+    SpawnLauncher launcher;
+    EXPECT_EQ(launcher.Launch("xdg-open", address), LaunchResult::Started);
+    ASSERT_TRUE(WaitForRuns(1));
+    EXPECT_EQ(Log(), "argc=2\nxdg-open\n" + address + "\n");
+}
+
+TEST_F(LauncherTest, MissingProgramIsNotFoundEvenInTheCurrentDirectory) {
+    InstallFake(root / "cwd");
+    old_cwd = fs::current_path();
+    fs::current_path(root / "cwd");
+    const ScopedEnv path("PATH", (root / "empty").string() + "::.");
+    const ScopedEnv log_env("MORVANE_FAKE_BROWSER_LOG", log.string());
+    SpawnLauncher launcher;
+    EXPECT_EQ(launcher.Launch("xdg-open", "https://example.org/"), LaunchResult::NotFound);
+    EXPECT_EQ(launcher.Launch("xdg-open", "https://example.org/"), LaunchResult::NotFound);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_FALSE(fs::exists(log));
+}
+
+// Children of this process that have ended but were never waited for.
+int Zombies() {
+    int zombies = 0;
+    for (const auto& entry : fs::directory_iterator("/proc")) {
+        const std::string name = entry.path().filename().string();
+        if (name.find_first_not_of("0123456789") != std::string::npos) {
+            continue;  // not a process
+        }
+        std::ifstream stat(entry.path() / "stat");
+        std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+        const auto close = text.rfind(')');
+        if (close == std::string::npos || close + 4 >= text.size()) {
+            continue;
+        }
+        char state = 0;
+        int parent = 0;
+        if (std::sscanf(text.c_str() + close + 2, "%c %d", &state, &parent) == 2 &&
+            parent == ::getpid() && state == 'Z') {
+            ++zombies;
+        }
+    }
+    return zombies;
+}
+
+TEST_F(LauncherTest, EveryPressStartsAProcessAndLeavesNoZombie) {
+    InstallFake(root / "bin");
+    const ScopedEnv path("PATH", (root / "bin").string());
+    const ScopedEnv log_env("MORVANE_FAKE_BROWSER_LOG", log.string());
+    SpawnLauncher launcher;
+    EXPECT_EQ(launcher.Launch("xdg-open", "one"), LaunchResult::Started);
+    EXPECT_EQ(launcher.Launch("xdg-open", "two"), LaunchResult::Started);
+    ASSERT_TRUE(WaitForRuns(2));
+    int zombies = -1;
+    for (int i = 0; i < 200 && zombies != 0; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        zombies = Zombies();
+    }
+    EXPECT_EQ(zombies, 0);
+    const std::string text = Log();
+    EXPECT_NE(text.find("xdg-open\none\n"), std::string::npos);
+    EXPECT_NE(text.find("xdg-open\ntwo\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace morvane

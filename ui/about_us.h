@@ -1,0 +1,25 @@
+#pragma once
+
+// About Us: who made the program, its version, and its web page.
+
+#include "ui/property_page.h"
+
+namespace morvane {
+
+class CAboutUs : public CPropertyPage {
+  public:
+    enum ControlId : int {
+        kPicture = 166,
+        kFirstParagraph = 1049,
+        kWebButton = 1059,
+        kVersionButton = 1060,
+    };
+
+    CAboutUs();
+
+  private:
+    void OnWorldWideWeb();
+    void OnVersion();
+};
+
+}  // namespace morvane
