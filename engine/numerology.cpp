@@ -113,6 +113,48 @@ std::int32_t DestinyNumber(std::int32_t day, std::int32_t month, std::int32_t ye
     return ReduceToSingleDigitWide(static_cast<std::int64_t>(day) + month + year);
 }
 
+namespace {
+
+// " -> n" for each digit sum that takes value down to `limit` or less.
+void AppendReduction(std::string& working, std::uint64_t value, std::uint64_t limit) {
+    while (value > limit) {
+        value = static_cast<std::uint64_t>(SumDigitsWide(value));
+        working += " -> " + std::to_string(value);
+    }
+}
+
+}  // namespace
+
+std::string NameNumberWorking(std::string_view name) {
+    std::string working;
+    std::uint64_t total = 0;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 'a' && byte <= 'z') {
+            const std::int32_t value = LetterValues[byte - 'a'];
+            total += static_cast<std::uint64_t>(value);
+            working += working.empty() ? "" : " + ";
+            working += static_cast<char>(byte);
+            working += ' ';
+            working += std::to_string(value);
+        }
+    }
+    if (working.empty()) {
+        return "no letters a to z = 0";
+    }
+    working += " = " + std::to_string(total);
+    AppendReduction(working, total, kMaxNameNumber);
+    return working;
+}
+
+std::string DestinyNumberWorking(std::int32_t day, std::int32_t month, std::int32_t year) {
+    const std::int64_t total = static_cast<std::int64_t>(day) + month + year;
+    std::string working = std::to_string(day) + " + " + std::to_string(month) + " + " +
+                          std::to_string(year) + " = " + std::to_string(total);
+    AppendReduction(working, Magnitude(total), kMaxSingleDigit);
+    return working;
+}
+
 std::int32_t CompoundTextId(std::int32_t n) {
     const auto* row = std::find_if(CompoundEquivalents.begin(), CompoundEquivalents.end(),
                                    [n](const CompoundEquivalent& e) { return e.number == n; });

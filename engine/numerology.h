@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace morvane {
@@ -73,6 +74,13 @@ std::int32_t ReduceToSingleDigit(std::int32_t value);
 
 // Day + month + year (summed without overflow) reduced to a single digit.
 std::int32_t DestinyNumber(std::int32_t day, std::int32_t month, std::int32_t year);
+
+// The sum behind a name number, written out to check by hand:
+// "j 1 + o 7 + h 5 + n 5 = 18", then " -> n" for each digit-sum step.
+std::string NameNumberWorking(std::string_view name);
+
+// The sum behind a destiny number: "31 + 12 + 1999 = 2042 -> 8".
+std::string DestinyNumberWorking(std::int32_t day, std::int32_t month, std::int32_t year);
 
 // Catalogue id of a compound number, borrowing through CompoundEquivalents.
 std::int32_t CompoundTextId(std::int32_t n);

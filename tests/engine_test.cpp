@@ -214,6 +214,41 @@ TEST(TextIds, NeverChooseAPlaceholderAndCoverEveryShownNumber) {
     }
 }
 
+TEST(Working, WritesTheSumOutAsAPersonChecksIt) {
+    const std::pair<std::string, std::string> names[] = {
+        {"john", "j 1 + o 7 + h 5 + n 5 = 18"},
+        {"J-o 2", "o 7 = 7"},
+        {"oooooooc", "o 7 + o 7 + o 7 + o 7 + o 7 + o 7 + o 7 + c 3 = 52"},
+        {"oooooood", "o 7 + o 7 + o 7 + o 7 + o 7 + o 7 + o 7 + d 4 = 53 -> 8"},
+        {"", "no letters a to z = 0"},
+        {"123 !", "no letters a to z = 0"},
+    };
+    for (const auto& [name, working] : names) {
+        EXPECT_EQ(NameNumberWorking(name), working) << name;
+    }
+    // 111,111 'p' total 888,888: two digit-sum steps, as the number itself takes.
+    const std::string long_name(111'111, 'p');
+    EXPECT_TRUE(NameNumberWorking(long_name).ends_with(" = 888888 -> 48")) << "one step suffices";
+    const std::string longer = std::string(124'999, 'p') + "o";  // 999,999
+    EXPECT_TRUE(NameNumberWorking(longer).ends_with(" + o 7 = 999999 -> 54 -> 9"));
+    EXPECT_EQ(NameNumber(longer), 9);
+
+    struct DateCase {
+        std::int32_t day, month, year;
+        std::string working;
+    };
+    const DateCase dates[] = {
+        {31, 12, 1999, "31 + 12 + 1999 = 2042 -> 8"},
+        {29, 2, 1996, "29 + 2 + 1996 = 2027 -> 11 -> 2"},
+        {1, 1, 0, "1 + 1 + 0 = 2"},
+        {0, 0, 0, "0 + 0 + 0 = 0"},
+    };
+    for (const auto& d : dates) {
+        EXPECT_EQ(DestinyNumberWorking(d.day, d.month, d.year), d.working);
+        EXPECT_TRUE(d.working.ends_with(std::to_string(DestinyNumber(d.day, d.month, d.year))));
+    }
+}
+
 // Brute-force models, written as plainly as possible, for the property checks.
 std::int32_t ModelDigitSum(std::int64_t v) {
     std::int32_t sum = 0;

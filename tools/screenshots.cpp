@@ -1,5 +1,5 @@
-// Saves a PNG of each page of the main window: screenshots <folder> [name].
-// With a name, the Name Interpretation page shows its analysis first.
+// Saves a PNG of each page of the main window, each showing an example
+// analysis: screenshots <folder>. Run it with QT_QPA_PLATFORM=offscreen.
 
 #include <QApplication>
 #include <QDir>
@@ -8,14 +8,31 @@
 #include <QTabWidget>
 #include <QTest>
 #include <cstdio>
+#include <initializer_list>
+#include <utility>
 
 #include "ui/all_pages.h"
 #include "ui/qt_services.h"
 
+namespace {
+
+void Fill(morvane::CPropertyPage& page, std::initializer_list<std::pair<int, const char*>> fields) {
+    for (const auto& [id, text] : fields) {
+        if (auto* edit = qobject_cast<QLineEdit*>(page.GetDlgItem(id))) {
+            edit->setText(QString::fromUtf8(text));
+        }
+    }
+    if (QPushButton* analyse = page.DefaultButton()) {
+        analyse->click();
+    }
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: screenshots <folder> [name]\n");
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: screenshots <folder>\n");
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
@@ -24,13 +41,25 @@ int main(int argc, char** argv) {
     services.SetOwner(&sheet);
     sheet.show();
     QTest::qWait(200);
+    using morvane::CBirthNum;
+    using morvane::CMorvaneTab;
+    using morvane::CShowNumber;
     for (int i = 0; i < sheet.TabControl()->count(); ++i) {
         sheet.SetActivePage(i);
-        if (i == 0 && argc > 2) {
-            auto* name =
-                qobject_cast<QLineEdit*>(sheet.NamePage().GetDlgItem(morvane::CMorvaneTab::kName));
-            name->setText(QString::fromLocal8Bit(argv[2]));
-            sheet.NamePage().DefaultButton()->click();
+        switch (i) {
+            case 0:
+                Fill(sheet.NamePage(), {{CMorvaneTab::kName, "john smith"}});
+                break;
+            case 1:
+                Fill(sheet.BirthPage(), {{CBirthNum::kDay, "07"},
+                                         {CBirthNum::kMonth, "11"},
+                                         {CBirthNum::kYear, "1975"}});
+                break;
+            case 2:
+                Fill(sheet.NumberPage(), {{CShowNumber::kNumber, "33"}});
+                break;
+            default:
+                break;
         }
         QTest::qWait(100);
         const QString file = folder.filePath(QStringLiteral("page-%1.png").arg(i + 1));

@@ -17,21 +17,41 @@ constexpr int kMaxDay = 31;
 constexpr int kMaxMonth = 12;
 
 constexpr ControlSpec kLayout[] = {
-    {CBirthNum::kDay, ControlKind::Edit, "", {24, 29, 21, 14}, kDigitsOnly},
-    {CBirthNum::kMonth, ControlKind::Edit, "", {79, 29, 21, 14}, kDigitsOnly},
-    {CBirthNum::kYear, ControlKind::Edit, "", {131, 29, 42, 14}, kDigitsOnly},
+    {CBirthNum::kDay, ControlKind::Edit, "", {24, 29, 21, 14}, kDigitsOnly, "Day"},
+    {CBirthNum::kMonth, ControlKind::Edit, "", {79, 29, 21, 14}, kDigitsOnly, "Month"},
+    {CBirthNum::kYear, ControlKind::Edit, "", {131, 29, 42, 14}, kDigitsOnly, "Year"},
     {CBirthNum::kAnalyseNow, ControlKind::DefaultButton, "Analyse &Now", {42, 50, 50, 14}},
     {CBirthNum::kHelp, ControlKind::Button, "&How does this work?", {7, 7, 78, 14}},
     {kNoId, ControlKind::Label, "&Day:", {7, 32, 16, 8}},
     {kNoId, ControlKind::Label, "&Month:", {56, 32, 23, 8}},
     {kNoId, ControlKind::Label, "&Year:", {113, 32, 18, 8}},
-    {CBirthNum::kBirthText, ControlKind::TextBox, "", {7, 80, 154, 90}},
-    {CBirthNum::kDestinyText, ControlKind::TextBox, "", {162, 80, 155, 90}},
+    {CBirthNum::kBirthText,
+     ControlKind::TextBox,
+     "",
+     {7, 80, 154, 90},
+     kNoFlags,
+     "Birth Number interpretation"},
+    {CBirthNum::kDestinyText,
+     ControlKind::TextBox,
+     "",
+     {162, 80, 155, 90},
+     kNoFlags,
+     "Destiny Number interpretation"},
     {CBirthNum::kSaveToFile, ControlKind::Button, "S&ave To File", {96, 7, 77, 14}},
     {kNoId, ControlKind::Label, "Birth Number:", {7, 67, 43, 8}},
-    {CBirthNum::kBirthNumber, ControlKind::ReadOnlyField, "", {51, 67, 90, 12}},
+    {CBirthNum::kBirthNumber,
+     ControlKind::ReadOnlyField,
+     "",
+     {51, 67, 90, 12},
+     kNoFlags,
+     "Birth Number"},
     {kNoId, ControlKind::Label, "Destiny Number:", {164, 67, 54, 8}},
-    {CBirthNum::kDestinyNumber, ControlKind::ReadOnlyField, "", {217, 67, 90, 12}},
+    {CBirthNum::kDestinyNumber,
+     ControlKind::ReadOnlyField,
+     "",
+     {217, 67, 90, 12},
+     kNoFlags,
+     "Destiny Number"},
     {kNoId, ControlKind::Picture, "", kPictureRect},
 };
 
@@ -93,9 +113,12 @@ void CBirthNum::OnAnalyseNow() {
         }
     }
     const std::int32_t day_value = TextToInt(day);
-    const std::int32_t destiny = DestinyNumber(day_value, TextToInt(month), TextToInt(year));
+    const std::int32_t month_value = TextToInt(month);
+    const std::int32_t year_value = TextToInt(year);
+    const std::int32_t destiny = DestinyNumber(day_value, month_value, year_value);
     SetDlgItemText(kBirthNumber, day);  // as typed: 07 stays 07
     SetDlgItemText(kDestinyNumber, std::to_string(destiny));
+    SetDlgItemTip(kDestinyNumber, DestinyNumberWorking(day_value, month_value, year_value));
     SetDlgItemText(kBirthText, LoadText(BirthTextId(day_value)));
     SetDlgItemText(kDestinyText, LoadText(DigitTextId(destiny)));
 }

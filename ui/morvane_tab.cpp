@@ -10,13 +10,23 @@ namespace morvane {
 namespace {
 
 constexpr ControlSpec kLayout[] = {
-    {CMorvaneTab::kName, ControlKind::Edit, "", {55, 29, 118, 14}, kLowerCase},
+    {CMorvaneTab::kName, ControlKind::Edit, "", {55, 29, 118, 14}, kLowerCase, "Name"},
     {CMorvaneTab::kAnalyseNow, ControlKind::DefaultButton, "Analyse &Now", {42, 50, 50, 14}},
     {CMorvaneTab::kHelp, ControlKind::Button, "&How does this work?", {7, 7, 78, 14}},
-    {CMorvaneTab::kInterpretation, ControlKind::TextBox, "", {7, 80, 310, 90}},
+    {CMorvaneTab::kInterpretation,
+     ControlKind::TextBox,
+     "",
+     {7, 80, 310, 90},
+     kNoFlags,
+     "Interpretation"},
     {kNoId, ControlKind::Label, "&Enter Name:", {7, 32, 46, 8}},
     {kNoId, ControlKind::Label, "Your Number is:", {7, 67, 51, 8}},
-    {CMorvaneTab::kNumber, ControlKind::ReadOnlyField, "", {60, 67, 116, 12}},
+    {CMorvaneTab::kNumber,
+     ControlKind::ReadOnlyField,
+     "",
+     {60, 67, 116, 12},
+     kNoFlags,
+     "Your Number"},
     {CMorvaneTab::kSaveToFile, ControlKind::Button, "S&ave To File", {96, 7, 77, 14}},
     {CMorvaneTab::kPicture, ControlKind::Picture, "", kPictureRect},
 };
@@ -51,6 +61,7 @@ void CMorvaneTab::OnAnalyseNow() {
     }
     const std::int32_t number = NameNumber(name);
     SetDlgItemText(kNumber, std::to_string(number));
+    SetDlgItemTip(kNumber, NameNumberWorking(name));
     SetDlgItemText(kInterpretation, LoadText(NameTextId(number)));
 }
 

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QShowEvent>
+#include <QToolTip>
 #include <QValidator>
 #include <algorithm>
 #include <cassert>
@@ -129,6 +130,7 @@ void CPropertyPage::SetDlgItemText(int id, std::string_view text) {
         edit->setText(value);
         if (edit->isReadOnly()) {
             edit->setCursorPosition(0);  // show the start of a long text, as a label would
+            SetDlgItemTip(id, "");
         }
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
         box->setPlainText(value);
@@ -136,6 +138,13 @@ void CPropertyPage::SetDlgItemText(int id, std::string_view text) {
         label->setText(value);
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         button->setText(value);
+    }
+}
+
+void CPropertyPage::SetDlgItemTip(int id, std::string_view tip) {
+    if (QWidget* control = GetDlgItem(id)) {
+        control->setToolTip(ToQString(tip));
+        control->setAccessibleDescription(ToQString(tip));
     }
 }
 
@@ -212,6 +221,14 @@ bool CPropertyPage::eventFilter(QObject* watched, QEvent* event) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             return true;
+        }
+    }
+    if (event->type() == QEvent::FocusIn) {
+        // A keyboard user sees a field's explanation as a mouse user would.
+        auto* field = qobject_cast<QLineEdit*>(watched);
+        if (field != nullptr && field->isReadOnly() && !field->toolTip().isEmpty()) {
+            QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), field->toolTip(),
+                               field);
         }
     }
     if (event->type() == QEvent::FocusOut && !in_focus_check_) {
@@ -312,6 +329,7 @@ QWidget* CPropertyPage::CreateControl(const ControlSpec& spec) {
             QPalette palette = field->palette();
             palette.setColor(QPalette::Base, Qt::transparent);
             field->setPalette(palette);
+            field->installEventFilter(this);
             control = field;
             break;
         }
@@ -330,12 +348,16 @@ QWidget* CPropertyPage::CreateControl(const ControlSpec& spec) {
         case ControlKind::Picture: {
             auto* picture = new QLabel(this);
             picture->setPixmap(LogoPixmap(devicePixelRatioF()));
+            picture->setAccessibleName(QStringLiteral("Morvane logo"));
             picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             control = picture;
             // Shown at its own size, whatever the rectangle says.
             control->setGeometry(QRect(rect.topLeft(), picture->sizeHint()));
             return control;
         }
+    }
+    if (!spec.accessible_name.empty()) {
+        control->setAccessibleName(ToQString(spec.accessible_name));
     }
     QRect geometry = rect;
     if ((spec.flags & kGrowToText) != 0) {

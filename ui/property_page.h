@@ -53,6 +53,8 @@ struct ControlSpec {
     std::string_view text;
     DlgRect rect;
     unsigned flags = kNoFlags;
+    // What a screen reader calls a control that has no label of its own.
+    std::string_view accessible_name = {};
 };
 
 enum class ControlEvent { Clicked, TextChanged, FocusLost };
@@ -106,7 +108,11 @@ class CPropertyPage : public QWidget {
     [[nodiscard]] QWidget* GetDlgItem(int id) const;
     // Field texts as UTF-8 bytes, the form the engine and the report take.
     [[nodiscard]] std::string GetDlgItemText(int id) const;
+    // Setting a read-only field's text also drops its explanation.
     void SetDlgItemText(int id, std::string_view text);
+    // An explanation of a read-only field's value: a tooltip when hovered or
+    // focused, and the field's accessible description.
+    void SetDlgItemTip(int id, std::string_view tip);
     void GotoDlgCtrl(int id);
     void LimitText(int id, int max_length);
 

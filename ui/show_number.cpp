@@ -10,11 +10,16 @@ namespace morvane {
 namespace {
 
 constexpr ControlSpec kLayout[] = {
-    {CShowNumber::kNumber, ControlKind::Edit, "", {55, 29, 118, 14}, kDigitsOnly},
+    {CShowNumber::kNumber, ControlKind::Edit, "", {55, 29, 118, 14}, kDigitsOnly, "Number"},
     {CShowNumber::kAnalyseNow, ControlKind::DefaultButton, "Analyse &Now", {42, 50, 50, 14}},
     {CShowNumber::kHelp, ControlKind::Button, "&How does this work?", {7, 7, 78, 14}},
     {CShowNumber::kLabel, ControlKind::Label, "&Enter Number:", {7, 32, 46, 8}},
-    {CShowNumber::kInterpretation, ControlKind::TextBox, "", {7, 80, 310, 90}},
+    {CShowNumber::kInterpretation,
+     ControlKind::TextBox,
+     "",
+     {7, 80, 310, 90},
+     kNoFlags,
+     "Interpretation"},
     {CShowNumber::kSaveToFile, ControlKind::Button, "S&ave To File", {96, 7, 77, 14}},
     {kNoId, ControlKind::Picture, "", kPictureRect},
 };

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary root and checks that every file lands
+# where a desktop looks for it, and that the desktop metadata validates.
+set -euo pipefail
+build=${1:?usage: install_test.sh BUILD_DIR}
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+
+DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
+
+expected=(
+  usr/bin/morvane
+  usr/share/applications/org.example.Morvane.desktop
+  usr/share/metainfo/org.example.Morvane.metainfo.xml
+  usr/share/icons/hicolor/16x16/apps/org.example.Morvane.png
+  usr/share/icons/hicolor/32x32/apps/org.example.Morvane.png
+  usr/share/icons/hicolor/48x48/apps/org.example.Morvane.png
+  usr/share/icons/hicolor/128x128/apps/org.example.Morvane.png
+  usr/share/icons/hicolor/scalable/apps/org.example.Morvane.svg
+)
+failed=0
+for f in "${expected[@]}"; do
+  if [ ! -s "$root/$f" ]; then
+    echo "missing: $f"
+    failed=1
+  fi
+done
+[ -x "$root/usr/bin/morvane" ] || { echo "not executable: usr/bin/morvane"; failed=1; }
+
+# Nothing else is installed.
+extra=$(cd "$root" && find . -type f | sed 's|^\./||' | sort | comm -23 - <(printf '%s\n' "${expected[@]}" | sort))
+if [ -n "$extra" ]; then
+  echo "unexpected files installed:"
+  echo "$extra"
+  failed=1
+fi
+
+# Each PNG is the size its folder names.
+for size in 16 32 48 128; do
+  png="$root/usr/share/icons/hicolor/${size}x${size}/apps/org.example.Morvane.png"
+  dims=$(od -An -tu1 -j16 -N8 "$png" | awk '{print $3*256+$4 "x" $7*256+$8}')
+  [ "$dims" = "${size}x${size}" ] || { echo "$png is $dims"; failed=1; }
+done
+
+desktop-file-validate "$root/usr/share/applications/org.example.Morvane.desktop" || failed=1
+appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/org.example.Morvane.metainfo.xml" || failed=1
+
+if [ "$failed" -ne 0 ]; then
+  echo "install check failed"
+  exit 1
+fi
+echo "install check passed: ${#expected[@]} files"
