@@ -4,13 +4,19 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
+FUZZ_SECONDS ?= 60
+SANITIZE_DIR ?= build-sanitize
+SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
-.PHONY: all deps configure build run test install package clean
+.PHONY: all deps deps-dev configure build run test install package sanitize lint fuzz bench clean
 
 all: build
 
 deps:
 	@scripts/install-deps
+
+deps-dev:
+	@scripts/install-deps dev
 
 configure: deps
 	@test -f $(BUILD_DIR)/CMakeCache.txt || cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
@@ -31,5 +37,30 @@ install: build
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
+# The whole test suite built with clang under AddressSanitizer and
+# UndefinedBehaviorSanitizer; any finding stops the run.
+sanitize: deps-dev
+	@test -f $(SANITIZE_DIR)/CMakeCache.txt || CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_DIR) \
+		-DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+		UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+# clang-format in check mode and clang-tidy over every source.
+lint: deps-dev configure
+	scripts/lint $(BUILD_DIR)
+
+# Each fuzz target for FUZZ_SECONDS seconds, from the committed seed corpus.
+fuzz: deps-dev
+	scripts/fuzz $(FUZZ_SECONDS)
+
+# Start-up time and memory against a minimal Qt dialog, and micro-benchmarks.
+bench: deps-dev build
+	cmake --build $(BUILD_DIR) --target micro_bench
+	./$(BUILD_DIR)/micro_bench
+	scripts/bench
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) build-fuzz build-bench

@@ -48,9 +48,9 @@ TEST_F(CharValsTest, ColumnsAreFilledTopToBottom) {
         }
     }
     ASSERT_EQ(labels.size(), 26);
-    for (int i = 0; i < 26; ++i) {
-        const int column = i / 6;
-        const int row = i % 6;
+    for (qsizetype i = 0; i < 26; ++i) {
+        const qsizetype column = i / 6;
+        const qsizetype row = i % 6;
         EXPECT_EQ(labels[i]->x(), labels[column * 6]->x()) << i;  // same column as its top
         EXPECT_EQ(labels[i]->y(), labels[row]->y()) << i;         // same row as column one
         if (column > 0) {

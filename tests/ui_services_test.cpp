@@ -77,7 +77,8 @@ TEST_F(RealServicesTest, MessageBoxCarriesTheProgramNameAndIcon) {
         {MessageIcon::Error, QMessageBox::Critical},
     };
     QtMessageService service;
-    for (const auto& [icon, qt_icon] : icons) {
+    for (const auto& [icon, expected_icon] : icons) {
+        const QMessageBox::Icon qt_icon = expected_icon;  // lambdas cannot capture bindings
         WhenModalOpens<QMessageBox>([qt_icon](QMessageBox* box) {
             EXPECT_EQ(box->windowTitle(), "ui_services_test");
             EXPECT_EQ(box->text(), "Beta 2.0 - Feb 16, 2002");
