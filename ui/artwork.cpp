@@ -91,6 +91,11 @@ void PaintWingPair(QPainter& painter, const QPainterPath& wing, const QBrush& br
 
 QPixmap LogoPixmap(qreal device_pixel_ratio) {
     const qreal dpr = device_pixel_ratio > 0.0 ? device_pixel_ratio : 1.0;
+    // Every page shows the same picture: draw it once per screen scale.
+    static QPixmap cached;
+    if (!cached.isNull() && qFuzzyCompare(cached.devicePixelRatio(), dpr)) {
+        return cached;
+    }
     const int side = static_cast<int>(std::ceil(kLogoSide * dpr));
     QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(dpr);
@@ -99,9 +104,9 @@ QPixmap LogoPixmap(qreal device_pixel_ratio) {
         QPainter painter(&image);
         PaintLogo(painter, QRectF(0.0, 0.0, side / dpr, side / dpr));
     }
-    QPixmap pixmap = QPixmap::fromImage(image);
-    pixmap.setDevicePixelRatio(dpr);
-    return pixmap;
+    cached = QPixmap::fromImage(image);
+    cached.setDevicePixelRatio(dpr);
+    return cached;
 }
 
 void PaintLogo(QPainter& painter, const QRectF& rect) {
@@ -150,16 +155,22 @@ void PaintLogo(QPainter& painter, const QRectF& rect) {
     }
 
     // Largest size whose ink box fits inside the disc with a little air around it.
+    // Each size tried costs a font engine, so start from the size the word's
+    // proportions in DejaVu Sans Bold predict and only step down if a wider
+    // fallback font does not fit.
     const QString word = QStringLiteral("Morvane");
     const qreal room = inner_radius - 3.0;
-    QFont font = LogoFont(8);
-    for (int size = 16; size >= 8; --size) {
-        const QFont candidate = LogoFont(size);
-        const QRectF ink = QFontMetricsF(candidate).tightBoundingRect(word);
-        if (std::hypot(ink.width() / 2.0, ink.height() / 2.0) <= room) {
-            font = candidate;
-            break;
-        }
+    constexpr qreal kInkPerPixel = 2.45;  // half-diagonal of the word's ink per pixel of size
+    constexpr int kLargest = 16;
+    constexpr int kSmallest = 8;
+    const auto half_diagonal = [&word](const QFont& font) {
+        const QRectF ink = QFontMetricsF(font).tightBoundingRect(word);
+        return std::hypot(ink.width() / 2.0, ink.height() / 2.0);
+    };
+    int size = std::clamp(static_cast<int>(room / kInkPerPixel), kSmallest, kLargest);
+    QFont font = LogoFont(size);
+    while (size > kSmallest && half_diagonal(font) > room) {
+        font = LogoFont(--size);
     }
     const QRectF ink = QFontMetricsF(font).tightBoundingRect(word);
     painter.setFont(font);
@@ -171,7 +182,9 @@ void PaintLogo(QPainter& painter, const QRectF& rect) {
 
 QIcon ButterflyIcon() {
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    // Title bars and task switchers use these; the X server is sent every size
+    // at start-up, so the large ones are left to the desktop's icon theme.
+    for (const int size : {16, 32, 64}) {
         QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         {

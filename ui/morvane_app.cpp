@@ -1,6 +1,7 @@
 #include "ui/morvane_app.h"
 
 #include "ui/all_pages.h"
+#include "ui/paint_marker.h"
 #include "ui/qt_services.h"
 
 namespace morvane {
@@ -10,6 +11,7 @@ bool CMorvaneApp::InitInstance() {
     const std::string caption = MainCaption().toStdString();
     CAllPages sheet(caption, nullptr, 0, services.Get());
     services.SetOwner(&sheet);
+    InstallPaintMarker(&sheet);  // only when start-up is being timed
     sheet.exec();
     // The window was the whole program: no event loop after it.
     return false;

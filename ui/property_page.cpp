@@ -67,8 +67,15 @@ DialogUnits DialogUnits::Fitting(const QFont& font, std::span<const ControlSpec>
         if (spec.text.empty() || (!one_line_label && !button) || (spec.flags & kGrowToText) != 0) {
             continue;
         }
-        QString caption = ToQString(spec.text);
-        caption.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
+        // The caption as drawn: "&x" shows as x, "&&" as one "&".
+        QString caption;
+        const QString text = ToQString(spec.text);
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] == QLatin1Char('&') && i + 1 < text.size()) {
+                ++i;
+            }
+            caption += text[i];
+        }
         const int padding = button ? metrics.height() : 0;
         const int needed = metrics.horizontalAdvance(caption) + padding;
         while (units.ToPixels(spec.rect).width() < needed) {
