@@ -58,6 +58,7 @@ fuzz: deps-dev
 
 # Start-up time and memory against a minimal Qt dialog, and micro-benchmarks.
 bench: deps-dev build
+	cmake -S . -B $(BUILD_DIR) >/dev/null  # finds Google Benchmark if it came with deps-dev
 	cmake --build $(BUILD_DIR) --target micro_bench
 	./$(BUILD_DIR)/micro_bench
 	scripts/bench
