@@ -60,16 +60,16 @@ DialogUnits DialogUnits::Of(const QFont& font) {
 DialogUnits DialogUnits::Fitting(const QFont& font, std::span<const ControlSpec> layout) {
     const QFontMetrics metrics(font);
     DialogUnits units = Of(font);
-    for (const ControlSpec& spec : layout) {
-        const bool one_line_label = spec.kind == ControlKind::Label && spec.rect.height <= 8;
+    for (const ControlSpec& row : layout) {
+        const bool one_line_label = row.kind == ControlKind::Label && row.rect.height <= 8;
         const bool button =
-            spec.kind == ControlKind::Button || spec.kind == ControlKind::DefaultButton;
-        if (spec.text.empty() || (!one_line_label && !button) || (spec.flags & kGrowToText) != 0) {
+            row.kind == ControlKind::Button || row.kind == ControlKind::DefaultButton;
+        if (row.text.empty() || (!one_line_label && !button) || (row.flags & kGrowToText) != 0) {
             continue;
         }
         // The caption as drawn: "&x" shows as x, "&&" as one "&".
         QString caption;
-        const QString text = ToQString(spec.text);
+        const QString text = ToQString(row.text);
         for (qsizetype i = 0; i < text.size(); ++i) {
             if (text[i] == QLatin1Char('&') && i + 1 < text.size()) {
                 ++i;
@@ -78,7 +78,7 @@ DialogUnits DialogUnits::Fitting(const QFont& font, std::span<const ControlSpec>
         }
         const int padding = button ? metrics.height() : 0;
         const int needed = metrics.horizontalAdvance(caption) + padding;
-        while (units.ToPixels(spec.rect).width() < needed) {
+        while (units.ToPixels(row.rect).width() < needed) {
             ++units.base_x;
         }
     }
@@ -268,9 +268,9 @@ void CPropertyPage::Dispatch(int id, ControlEvent event) {
 
 void CPropertyPage::CreateControls() {
     controls_.reserve(layout_.size());
-    for (const ControlSpec& spec : layout_) {
-        QWidget* control = CreateControl(spec);
-        controls_.emplace_back(spec.id, control);
+    for (const ControlSpec& row : layout_) {
+        QWidget* control = CreateControl(row);
+        controls_.emplace_back(row.id, control);
     }
     // A label's mnemonic focuses the next control in Tab order after it.
     for (std::size_t i = 0; i < layout_.size(); ++i) {
@@ -290,30 +290,30 @@ void CPropertyPage::CreateControls() {
     }
 }
 
-QWidget* CPropertyPage::CreateControl(const ControlSpec& spec) {
-    const QRect rect = units_.ToPixels(spec.rect);
-    const QString text = ToQString(spec.text);
+QWidget* CPropertyPage::CreateControl(const ControlSpec& row) {
+    const QRect rect = units_.ToPixels(row.rect);
+    const QString text = ToQString(row.text);
     QWidget* control = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
         case ControlKind::Label: {
             auto* label = new QLabel(text, this);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setWordWrap(spec.rect.height > 8);
+            label->setWordWrap(row.rect.height > 8);
             label->setTextFormat(Qt::PlainText);
             control = label;
             break;
         }
         case ControlKind::Edit: {
             auto* edit = new QLineEdit(this);
-            if ((spec.flags & kLowerCase) != 0) {
+            if ((row.flags & kLowerCase) != 0) {
                 edit->setValidator(new LowerCaseValidator(edit));
             }
-            if ((spec.flags & kDigitsOnly) != 0) {
+            if ((row.flags & kDigitsOnly) != 0) {
                 edit->setValidator(new QRegularExpressionValidator(
                     QRegularExpression(QStringLiteral("[0-9]*")), edit));
             }
             connect(edit, &QLineEdit::textChanged, this,
-                    [this, id = spec.id] { Dispatch(id, ControlEvent::TextChanged); });
+                    [this, id = row.id] { Dispatch(id, ControlEvent::TextChanged); });
             edit->installEventFilter(this);
             control = edit;
             break;
@@ -322,7 +322,7 @@ QWidget* CPropertyPage::CreateControl(const ControlSpec& spec) {
         case ControlKind::DefaultButton: {
             auto* button = new QPushButton(text, this);
             connect(button, &QPushButton::clicked, this,
-                    [this, id = spec.id] { Dispatch(id, ControlEvent::Clicked); });
+                    [this, id = row.id] { Dispatch(id, ControlEvent::Clicked); });
             control = button;
             break;
         }
@@ -363,11 +363,11 @@ QWidget* CPropertyPage::CreateControl(const ControlSpec& spec) {
             return control;
         }
     }
-    if (!spec.accessible_name.empty()) {
-        control->setAccessibleName(ToQString(spec.accessible_name));
+    if (!row.accessible_name.empty()) {
+        control->setAccessibleName(ToQString(row.accessible_name));
     }
     QRect geometry = rect;
-    if ((spec.flags & kGrowToText) != 0) {
+    if ((row.flags & kGrowToText) != 0) {
         geometry.setWidth(std::max(rect.width(), control->sizeHint().width()));
     }
     control->setGeometry(geometry);

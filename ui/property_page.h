@@ -146,7 +146,7 @@ class CPropertyPage : public QWidget {
 
   private:
     void CreateControls();
-    QWidget* CreateControl(const ControlSpec& spec);
+    QWidget* CreateControl(const ControlSpec& row);
     void Dispatch(int id, ControlEvent event);
 
     QString caption_;
