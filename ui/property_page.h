@@ -67,8 +67,6 @@ struct HandlerEntry {
 };
 
 // Dialog base units of a font, as the classic dialog manager measured them.
-struct ControlSpec;
-
 struct DialogUnits {
     int base_x = 0;
     int base_y = 0;
