@@ -2,13 +2,18 @@
 // through the real file system with fake dialogs.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "catalogue/catalogue.h"
 #include "report/report.h"
@@ -182,12 +187,20 @@ TEST_F(SaveToFileTest, AFailedWriteIsReportedAfterTheCursorIsRestored) {
     if (!fs::exists("/dev/full")) {
         GTEST_SKIP() << "no /dev/full on this system";
     }
-    fakes.save_as.answer = "/dev/full";
-    Save();
-    ASSERT_EQ(fakes.messages.shown.size(), 1U);
-    EXPECT_EQ(fakes.messages.shown[0],
-              (Message{"Disk full while accessing /dev/full.", MessageIcon::Error}));
-    EXPECT_EQ(busy_at_message, std::vector<int>{0});
+    // Written in place, directly or through a link: a device is never renamed over.
+    const fs::path link = folder / "full";
+    fs::create_symlink("/dev/full", link);
+    for (const std::string path : {"/dev/full", link.c_str()}) {
+        fakes.messages.shown.clear();
+        busy_at_message.clear();
+        fakes.save_as.answer = path;
+        Save();
+        ASSERT_EQ(fakes.messages.shown.size(), 1U);
+        EXPECT_EQ(fakes.messages.shown[0],
+                  (Message{"Disk full while accessing " + path + ".", MessageIcon::Error}));
+        EXPECT_EQ(busy_at_message, std::vector<int>{0});
+    }
+    EXPECT_TRUE(fs::is_symlink(link));
 }
 
 TEST_F(SaveToFileTest, AnExistingFileIsReplacedWhole) {
@@ -199,6 +212,93 @@ TEST_F(SaveToFileTest, AnExistingFileIsReplacedWhole) {
     Save();
     EXPECT_EQ(ReadFile(path),
               kHeader + "Name:\t\r\n\r\nNumber:\ta\tb\r\n\r\n" + std::string(LoadText(120)));
+}
+
+// Every file in the folder, so a temporary file left behind shows.
+std::vector<std::string> Listing(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST_F(SaveToFileTest, AFailedReplacementKeepsTheOldReport) {
+    IgnoreWriteSignals();
+    const fs::path path = folder / "old.txt";
+    std::ofstream(path) << "the report that was there";
+    fakes.save_as.answer = path.string();
+    // A file-size limit stops the write half-way, as a full disk would.
+    rlimit old_limit{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old_limit), 0);
+    rlimit limit = old_limit;
+    limit.rlim_cur = 1000;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+    Save();
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &old_limit), 0);
+    ASSERT_EQ(fakes.messages.shown.size(), 1U);
+    EXPECT_EQ(fakes.messages.shown[0],
+              (Message{"Disk full while accessing " + path.string() + ".", MessageIcon::Error}));
+    EXPECT_EQ(ReadFile(path), "the report that was there");
+    EXPECT_EQ(Listing(folder), std::vector<std::string>{"old.txt"});
+}
+
+TEST_F(SaveToFileTest, ANewFileGetsThePlainModeAndAReplacedOneKeepsItsOwn) {
+    struct Case {
+        mode_t umask;
+        std::optional<fs::perms> existing;
+        fs::perms expected;
+    };
+    using P = fs::perms;
+    const Case cases[] = {
+        {022, std::nullopt, P::owner_read | P::owner_write | P::group_read | P::others_read},
+        {077, std::nullopt, P::owner_read | P::owner_write},
+        {022, P::owner_read | P::owner_write | P::group_read,
+         P::owner_read | P::owner_write | P::group_read},
+        {077, P::owner_all | P::group_read | P::others_read,
+         P::owner_all | P::group_read | P::others_read},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        const fs::path path = folder / ("mode" + std::to_string(n++) + ".txt");
+        if (c.existing) {
+            std::ofstream(path) << "old";
+            fs::permissions(path, *c.existing);
+        }
+        fakes.save_as.answer = path.string();
+        const mode_t old_umask = ::umask(c.umask);
+        Save();
+        ::umask(old_umask);
+        EXPECT_EQ(fs::status(path).permissions(), c.expected) << path;
+        EXPECT_TRUE(ReadFile(path).starts_with(kRule)) << path;
+    }
+    EXPECT_TRUE(fakes.messages.shown.empty());
+    EXPECT_EQ(Listing(folder).size(), std::size(cases));
+}
+
+TEST_F(SaveToFileTest, ASymbolicLinkStaysAndItsFileIsReplaced) {
+    const fs::path real = folder / "real.txt";
+    const fs::path link = folder / "link.txt";
+    std::ofstream(real) << "old";
+    fs::create_symlink("real.txt", link);
+    fakes.save_as.answer = link.string();
+    Save();
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fs::read_symlink(link), "real.txt");
+    EXPECT_TRUE(ReadFile(real).starts_with(kHeader));
+    EXPECT_EQ(Listing(folder), (std::vector<std::string>{"link.txt", "real.txt"}));
+}
+
+TEST_F(SaveToFileTest, ThePipeWithoutAReaderIsRefusedAtOnce) {
+    const fs::path pipe = folder / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    fakes.save_as.answer = pipe.string();
+    Save(MessageIcon::Information);  // would block here forever if it waited for a reader
+    ASSERT_EQ(fakes.messages.shown.size(), 1U);
+    EXPECT_EQ(fakes.messages.shown[0],
+              (Message{"Unable to create file", MessageIcon::Information}));
+    EXPECT_EQ(Listing(folder), std::vector<std::string>{"pipe"});
 }
 
 TEST_F(SaveToFileTest, TheLongestParagraphIsWrittenWhole) {
