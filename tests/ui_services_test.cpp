@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -62,6 +63,41 @@ TEST_F(RealServicesTest, SaveAsDialogHasTheReportSettings) {
     const auto path = service.AskPath(ReportSaveAsRequest());
     ASSERT_TRUE(path.has_value());
     EXPECT_EQ(*path, folder.filePath("report.txt").toStdString());  // the default extension
+}
+
+TEST_F(RealServicesTest, AWildcardNameFiltersTheListingAndNeverReturns) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QtSaveAsService service;
+    WhenModalOpens<QFileDialog>([&folder](QFileDialog* dialog) {
+        dialog->setDirectory(folder.path());
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        struct Case {
+            QString typed;
+            QString filter;  // the listing's filter afterwards
+        };
+        const Case cases[] = {
+            {QString(), "Text Files (*.txt)"},  // Return on the initial "*.txt"
+            {"report*", "report*"},
+            {"a?.txt", "a?.txt"},
+            {"[ab].txt", "[ab].txt"},
+            {"report*", "report*"},  // chosen again, not added twice
+            {"*.txt", "Text Files (*.txt)"},
+        };
+        for (const auto& c : cases) {
+            if (!c.typed.isNull()) {
+                name->setText(c.typed);
+            }
+            QTest::keyClick(name, Qt::Key_Return);
+            EXPECT_TRUE(dialog->isVisible()) << c.typed.toStdString();
+            EXPECT_EQ(dialog->selectedNameFilter(), c.filter);
+        }
+        EXPECT_EQ(dialog->nameFilters().size(), 5);
+        dialog->reject();
+    });
+    EXPECT_FALSE(service.AskPath(ReportSaveAsRequest()).has_value());
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
 
 TEST_F(RealServicesTest, SaveAsCancelGivesNothing) {

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include "ui/win_app.h"
@@ -26,6 +28,56 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+bool HoldsWildcard(const QString& name) {
+    return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?')) ||
+           name.contains(QLatin1Char('['));
+}
+
+// A name holding a wildcard is a filter for the listing, as in the classic
+// Save As dialog: the dialog shows the matching files and stays open, so no
+// file named "*.txt" is ever written.
+class ReportFileDialog : public QFileDialog {
+  public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override {
+        auto* name_box = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        const QString typed = name_box != nullptr ? name_box->text() : QString();
+        const QFileInfo typed_info(typed);
+        if (HoldsWildcard(typed_info.fileName())) {
+            if (typed.contains(QLatin1Char('/'))) {
+                setDirectory(typed_info.path());
+            }
+            ApplyPattern(typed_info.fileName());
+            name_box->setText(typed_info.fileName());
+            return;
+        }
+        const QStringList files = selectedFiles();
+        if (!files.isEmpty() && HoldsWildcard(QFileInfo(files.constFirst()).fileName())) {
+            return;  // an existing file with such a name is not written over either
+        }
+        QFileDialog::accept();
+    }
+
+  private:
+    // An offered filter with this very pattern is chosen; any other pattern
+    // joins the list, so the user can go back to the offered ones.
+    void ApplyPattern(const QString& pattern) {
+        QStringList filters = nameFilters();
+        const QString tail = QLatin1Char('(') + pattern + QLatin1Char(')');
+        for (const QString& filter : filters) {
+            if (filter.endsWith(tail)) {
+                selectNameFilter(filter);
+                return;
+            }
+        }
+        const QString filter = pattern + QStringLiteral(" ") + tail;  // shown as the pattern
+        filters << filter;
+        setNameFilters(filters);
+        selectNameFilter(filter);
+    }
+};
+
 }  // namespace
 
 void QtMessageService::Show(std::string_view text, MessageIcon icon) {
@@ -42,7 +94,7 @@ QString ToQtFilter(const FileFilter& filter) {
 }
 
 std::optional<std::string> QtSaveAsService::AskPath(const SaveAsRequest& request) {
-    QFileDialog dialog(owner_, ToQString(request.title));
+    ReportFileDialog dialog(owner_, ToQString(request.title));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // Qt's own dialog honours every setting below on any desktop.
