@@ -1,8 +1,14 @@
 // Stands in for the browser program in tests: appends its argument list, one
-// argument a line, to the file named by MORVANE_FAKE_BROWSER_LOG, then exits.
+// argument a line, and whether it runs in a session of its own, to the file
+// named by MORVANE_FAKE_BROWSER_LOG. When MORVANE_FAKE_BROWSER_HOLD names a
+// file, it then stays alive until that file exists (at most ten seconds) and
+// logs "released".
+
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 int main(int argc, char** argv) {
     const char* log = std::getenv("MORVANE_FAKE_BROWSER_LOG");  // NOLINT(concurrency-mt-unsafe)
@@ -17,5 +23,19 @@ int main(int argc, char** argv) {
     for (int i = 0; i < argc; ++i) {
         std::fprintf(out, "%s\n", argv[i]);
     }
-    return std::fclose(out) == 0 ? 0 : 4;
+    std::fprintf(out, "%s\n", ::getsid(0) == ::getpid() ? "own session" : "shared session");
+    if (std::fclose(out) != 0) {
+        return 4;
+    }
+    if (const char* hold = std::getenv("MORVANE_FAKE_BROWSER_HOLD")) {  // NOLINT
+        const timespec step{0, 10'000'000};
+        for (int i = 0; i < 1000 && ::access(hold, F_OK) != 0; ++i) {
+            ::nanosleep(&step, nullptr);
+        }
+        if (std::FILE* done = std::fopen(log, "a")) {
+            std::fputs("released\n", done);
+            std::fclose(done);
+        }
+    }
+    return 0;
 }

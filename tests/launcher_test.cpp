@@ -26,11 +26,16 @@ namespace fs = std::filesystem;
 // Sets an environment variable for one test and puts the old value back.
 class ScopedEnv {
   public:
-    ScopedEnv(const char* name, const std::string& value) : name_(name) {
+    // No value unsets the variable.
+    ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
         if (const char* old = std::getenv(name)) {  // NOLINT(concurrency-mt-unsafe)
             old_ = old;
         }
-        ::setenv(name, value.c_str(), 1);  // NOLINT(concurrency-mt-unsafe)
+        if (value) {
+            ::setenv(name, value->c_str(), 1);  // NOLINT(concurrency-mt-unsafe)
+        } else {
+            ::unsetenv(name);  // NOLINT(concurrency-mt-unsafe)
+        }
     }
     ~ScopedEnv() {
         if (old_) {
@@ -134,7 +139,39 @@ TEST_F(LauncherTest, StartsTheProgramWithTheAddressUntouched) {
     SpawnLauncher launcher;
     EXPECT_EQ(launcher.Launch("xdg-open", address), LaunchResult::Started);
     ASSERT_TRUE(WaitForRuns(1));
-    EXPECT_EQ(Log(), "argc=2\nxdg-open\n" + address + "\n");
+    // The browser outlives a Ctrl+C in Morvane's terminal: a session of its own.
+    EXPECT_EQ(Log(), "argc=2\nxdg-open\n" + address + "\nown session\n");
+}
+
+TEST_F(LauncherTest, WithoutPathTheSystemsDefaultPathIsSearched) {
+    const ScopedEnv path("PATH", std::nullopt);
+    SpawnLauncher launcher;
+    EXPECT_EQ(launcher.Launch("true", "https://example.org/"), LaunchResult::Started);
+    EXPECT_EQ(launcher.Launch("no-such-program-here", "x"), LaunchResult::NotFound);
+}
+
+// Threads of this process, from /proc.
+int Threads() {
+    return static_cast<int>(
+        std::distance(fs::directory_iterator("/proc/self/task"), fs::directory_iterator()));
+}
+
+TEST_F(LauncherTest, NoThreadWaitsForARunningBrowser) {
+    InstallFake(root / "bin");
+    const fs::path release = root / "release";
+    const ScopedEnv path("PATH", (root / "bin").string());
+    const ScopedEnv log_env("MORVANE_FAKE_BROWSER_LOG", log.string());
+    const ScopedEnv hold("MORVANE_FAKE_BROWSER_HOLD", release.string());
+    const int before = Threads();
+    SpawnLauncher launcher;
+    EXPECT_EQ(launcher.Launch("xdg-open", "one"), LaunchResult::Started);
+    ASSERT_TRUE(WaitForRuns(1));  // the browser is running and holds on
+    EXPECT_EQ(Threads(), before);
+    std::ofstream(release) << "go";
+    for (int i = 0; i < 500 && Log().find("released") == std::string::npos; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_NE(Log().find("released"), std::string::npos);
 }
 
 TEST_F(LauncherTest, MissingProgramIsNotFoundEvenInTheCurrentDirectory) {

@@ -18,7 +18,8 @@ std::optional<std::string> FindOnPath(std::string_view program, std::string_view
 
 class SpawnLauncher : public LauncherService {
   public:
-    LaunchResult Launch(std::string_view program, std::string_view argument) override;
+    // Never throws: a start that fails for lack of memory says so.
+    LaunchResult Launch(std::string_view program, std::string_view argument) noexcept override;
 };
 
 }  // namespace morvane
