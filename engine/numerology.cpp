@@ -128,15 +128,21 @@ void AppendReduction(std::string& working, std::uint64_t value, std::uint64_t li
 std::string NameNumberWorking(std::string_view name) {
     std::string working;
     std::uint64_t total = 0;
+    std::size_t letters = 0;
     for (const char c : name) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte >= 'a' && byte <= 'z') {
             const std::int32_t value = LetterValues[byte - 'a'];
             total += static_cast<std::uint64_t>(value);
-            working += working.empty() ? "" : " + ";
-            working += static_cast<char>(byte);
-            working += ' ';
-            working += std::to_string(value);
+            ++letters;
+            if (letters <= kWorkingLetters) {
+                working += working.empty() ? "" : " + ";
+                working += static_cast<char>(byte);
+                working += ' ';
+                working += std::to_string(value);
+            } else if (letters == kWorkingLetters + 1) {
+                working += " + ...";  // a long name's sum stays short enough to read
+            }
         }
     }
     if (working.empty()) {

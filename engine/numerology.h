@@ -4,6 +4,7 @@
 // Every function is a total function of its arguments: no state, no failure.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -76,7 +77,9 @@ std::int32_t ReduceToSingleDigit(std::int32_t value);
 std::int32_t DestinyNumber(std::int32_t day, std::int32_t month, std::int32_t year);
 
 // The sum behind a name number, written out to check by hand:
-// "j 1 + o 7 + h 5 + n 5 = 18", then " -> n" for each digit-sum step.
+// "j 1 + o 7 + h 5 + n 5 = 18", then " -> n" for each digit-sum step. Past
+// kWorkingLetters letters the rest of the terms are written as "...".
+inline constexpr std::size_t kWorkingLetters = 60;
 std::string NameNumberWorking(std::string_view name);
 
 // The sum behind a destiny number: "31 + 12 + 1999 = 2042 -> 8".

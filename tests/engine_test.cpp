@@ -231,7 +231,16 @@ TEST(Working, WritesTheSumOutAsAPersonChecksIt) {
     const std::string long_name(111'111, 'p');
     EXPECT_TRUE(NameNumberWorking(long_name).ends_with(" = 888888 -> 48")) << "one step suffices";
     const std::string longer = std::string(124'999, 'p') + "o";  // 999,999
-    EXPECT_TRUE(NameNumberWorking(longer).ends_with(" + o 7 = 999999 -> 54 -> 9"));
+    EXPECT_TRUE(NameNumberWorking(longer).ends_with(" + p 8 + ... = 999999 -> 54 -> 9"));
+    // Sixty letters are written out, and no more, however long the name.
+    const std::string sixty(60, 'a');
+    std::string sixty_terms = "a 1";
+    for (int i = 1; i < 60; ++i) {
+        sixty_terms += " + a 1";
+    }
+    EXPECT_EQ(NameNumberWorking(sixty), sixty_terms + " = 60 -> 6");
+    EXPECT_EQ(NameNumberWorking(sixty + "-b"), sixty_terms + " + ... = 62 -> 8");
+    EXPECT_LT(NameNumberWorking(longer).size(), 400U);
     EXPECT_EQ(NameNumber(longer), 9);
 
     struct DateCase {

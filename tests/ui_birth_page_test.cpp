@@ -260,6 +260,20 @@ TEST_F(BirthPageTest, OnlyTheBirthTextDecidesWhetherThereIsSomethingToSave) {
     EXPECT_EQ(fakes.messages.shown[0].text, "There is nothing to save");
 }
 
+TEST_F(BirthPageTest, EnterInEitherInterpretationBoxAnalyses) {
+    Type("07072001");
+    Press(Qt::Key_Return);
+    const std::pair<int, const char*> boxes[] = {{Page::kBirthText, "08"},
+                                                 {Page::kDestinyText, "09"}};
+    for (const auto& [box, day] : boxes) {
+        Box(page(), box)->setFocus();
+        field(Page::kDay)->setText(day);
+        Box(page(), box)->setFocus();  // the day's two digits moved the focus on
+        Press(Qt::Key_Return);
+        EXPECT_EQ(text(Page::kBirthNumber), day) << box;
+    }
+}
+
 TEST_F(BirthPageTest, HelpShowsTheFormatAndFocusesTheDay) {
     field(Page::kMonth)->setFocus();
     QTest::mouseClick(qobject_cast<QPushButton*>(control(Page::kHelp)), Qt::LeftButton);

@@ -104,6 +104,16 @@ TEST_F(NumberPageTest, UnableToCreateFileIsInformationHere) {
     EXPECT_EQ(fakes.busy_cursor.depth, 0);
 }
 
+TEST_F(NumberPageTest, EnterInTheInterpretationBoxAnalyses) {
+    Type("7");
+    Press(Qt::Key_Return);
+    Box(page(), Page::kInterpretation)->setFocus();
+    number()->setText("10");
+    Press(Qt::Key_Return);  // unlike the name page's box, this one lets Enter through
+    EXPECT_EQ(interpretation(), LoadText(104));
+    EXPECT_TRUE(sheet->isVisible());
+}
+
 TEST_F(NumberPageTest, LeavingAndComingBackClearsBothFields) {
     Type("52");
     Press(Qt::Key_Return);

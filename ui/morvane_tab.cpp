@@ -17,7 +17,7 @@ constexpr ControlSpec kLayout[] = {
      ControlKind::TextBox,
      "",
      {7, 80, 310, 90},
-     kNoFlags,
+     kKeepsEnter,
      "Interpretation"},
     {kNoId, ControlKind::Label, "&Enter Name:", {7, 32, 46, 8}},
     {kNoId, ControlKind::Label, "Your Number is:", {7, 67, 51, 8}},

@@ -348,7 +348,9 @@ QWidget* CPropertyPage::CreateControl(const ControlSpec& row) {
             box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             box->setTabChangesFocus(true);
-            box->installEventFilter(this);
+            if ((row.flags & kKeepsEnter) != 0) {
+                box->installEventFilter(this);
+            }
             control = box;
             break;
         }

@@ -35,6 +35,7 @@ enum ControlFlag : unsigned {
     kLowerCase = 1U << 0,   // letters turn lower case as they enter
     kDigitsOnly = 1U << 1,  // only 0-9 can be typed or pasted
     kGrowToText = 1U << 2,  // a label with free room to its right: widens to its text
+    kKeepsEnter = 1U << 3,  // a text box in which Enter stays instead of pressing the default
 };
 
 // A rectangle in dialog units: x, y, width, height.
