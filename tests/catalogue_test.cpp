@@ -2,14 +2,81 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
+#include <map>
+#include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "catalogue/interpretations.h"
 #include "engine/numerology.h"
 
 namespace morvane {
 namespace {
+
+std::string Lower(std::string_view text) {
+    std::string out(text);
+    std::ranges::transform(out, out.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return out;
+}
+
+bool IsLetter(char c) {
+    return std::isalpha(static_cast<unsigned char>(c)) != 0;
+}
+
+// Whole-word, case-blind occurrences, so "favor" is not found in "favour".
+int CountPhrase(std::string_view text, std::string_view phrase) {
+    const std::string hay = Lower(text);
+    const std::string needle = Lower(phrase);
+    int count = 0;
+    for (auto at = hay.find(needle); at != std::string::npos; at = hay.find(needle, at + 1)) {
+        const std::size_t end = at + needle.size();
+        if ((at == 0 || !IsLetter(hay[at - 1])) && (end == hay.size() || !IsLetter(hay[end]))) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+std::vector<std::string_view> Sentences(std::string_view text) {
+    std::vector<std::string_view> out;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if ((text[i] == '.' || text[i] == '?' || text[i] == '!') && text[i + 1] == ' ') {
+            out.push_back(text.substr(start, i + 1 - start));
+            start = i + 2;
+        }
+    }
+    out.push_back(text.substr(start));
+    return out;
+}
+
+// The first three words of a sentence, lower case, without punctuation.
+std::string Opening(std::string_view sentence) {
+    std::string out;
+    int words = 0;
+    bool in_word = false;
+    for (const char c : sentence) {
+        if (c == ' ') {
+            words += in_word ? 1 : 0;
+            in_word = false;
+            if (words == 3) {
+                break;
+            }
+        } else if (std::isalnum(static_cast<unsigned char>(c)) != 0) {
+            if (!in_word && words > 0) {
+                out += ' ';
+            }
+            out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            in_word = true;
+        }
+    }
+    return out;
+}
 
 TEST(Catalogue, MessagesReadExactly) {
     const std::pair<std::int32_t, std::string_view> cases[] = {
@@ -72,30 +139,56 @@ TEST(Catalogue, InterpretationsHaveTheirFormAndLength) {
         std::size_t length;
     };
     const Case cases[] = {
-        {104, "This is a number of ", 1060}, {105, "This is a number of ", 887},
-        {106, "This is a number of ", 895},  {107, "This is a number of ", 623},
-        {108, "This is a number of ", 971},  {109, "This is a number of ", 1626},
-        {110, "This is a number of ", 903},  {111, "This is a number of ", 427},
-        {112, "This is a number of ", 2257}, {113, "This is a number of ", 813},
-        {114, "This is a number of ", 1207}, {115, "This is a number of ", 415},
-        {116, "This is a number of ", 914},  {117, "This is a number of ", 361},
-        {118, "This is a number of ", 1082}, {119, "This is a number of ", 489},
-        {120, "This is a number of ", 1100}, {121, "This is a number of ", 683},
-        {122, "This is a number of ", 992},  {123, "This is a number of ", 1092},
-        {124, "This is a number of ", 1241}, {125, "This is a number of ", 866},
-        {126, "This is a number of ", 861},  {127, "This is a number of ", 822},
-        {131, "This is a number of ", 609},  {137, "This is a number of ", 344},
-        {145, "This is a number of ", 514},  {146, "", 384},
-        {149, "The number 1 ", 848},         {150, "The number 2 ", 898},
-        {151, "The number 3 ", 747},         {152, "The number 4 ", 829},
-        {153, "The number 5 ", 577},         {154, "The number 6 ", 843},
-        {155, "The number 7 ", 727},         {156, "The number 8 ", 779},
+        {104, "This is a number of rise and fall", 1060},
+        {105, "This is a number of hidden trials and betrayal from others", 887},
+        {106, "This is a number of periodic sacrifice of one for the plans of others", 895},
+        {107, "This is a number of upheavals, so that new ground may be broken", 623},
+        {108,
+         "This is a number of magnetic communication with the public through writing and media",
+         971},
+        {109, "This is a number of extreme luck and enchantment", 1626},
+        {110, "This is a number of strange fatality, accidents, defeat of one's plans", 903},
+        {111, "This is a number of high spirituality, love and peace", 427},
+        {112, "This is a number of the most difficult symbolism; quarrels and upheaval", 2257},
+        {113, "This is a number of the most fortune and favour among the compound numbers", 813},
+        {114, "This is a number of awakenings", 1207},
+        {115, "This is a number of general successes", 415},
+        {116, "This is a number of warnings of illusion and delusion", 914},
+        {117, "This is a number of karmic rewards", 361},
+        {118, "This is a number of fortunes and karmic reward justly earned", 1082},
+        {119, "This is a number of spiritual wisdom gained through observation and experience",
+         489},
+        {120, "This is a number of unique powers of compassion; contradictions and warnings", 1100},
+        {121, "This is a number of excellence, harmony, courage and power", 683},
+        {122, "This is a number of puzzling and frustrating contradictions", 992},
+        {123, "This is a number of perhaps the heaviest karma of all", 1092},
+        {124, "This is a number of retrospection, thoughtful deduction, mental superiority", 1241},
+        {125, "This is a number of intelligence; self-containment and isolation", 866},
+        {126, "This is a number of magical power to sway the masses", 861},
+        {127, "This is a number of no meaning of its own; the vibration of 24, deepened", 822},
+        {131, "This is a number of a definite potency of its own; friendship, love, partnership",
+         609},
+        {137, "This is a number of misfortunes; revolution, upheaval, strife", 344},
+        {145, "This is a number of strong potency; the nature of the warrior", 514},
+        {146, "", 384},
+        {149, "The number 1 ", 848},
+        {150, "The number 2 ", 898},
+        {151, "The number 3 ", 747},
+        {152, "The number 4 ", 829},
+        {153, "The number 5 ", 577},
+        {154, "The number 6 ", 843},
+        {155, "The number 7 ", 727},
+        {156, "The number 8 ", 779},
         {157, "The number 9 ", 746},
     };
     std::size_t longest = 0;
     for (const auto& c : cases) {
         const std::string_view text = LoadText(c.id);
         EXPECT_TRUE(text.starts_with(c.opening)) << c.id;
+        // A theme ends where the opening does, not partway through a word.
+        const bool cuts_a_word = !c.opening.empty() && IsLetter(c.opening.back()) &&
+                                 text.size() > c.opening.size() && IsLetter(text[c.opening.size()]);
+        EXPECT_FALSE(cuts_a_word) << c.id;
         EXPECT_EQ(text.find_first_of("\r\n"), std::string_view::npos) << c.id;
         EXPECT_GE(text.size() * 10, c.length * 9) << c.id;
         EXPECT_LE(text.size() * 10, c.length * 11) << c.id;
@@ -105,6 +198,65 @@ TEST(Catalogue, InterpretationsHaveTheirFormAndLength) {
     EXPECT_EQ(LoadText(112).size(), longest);
     EXPECT_GT(LoadText(112).size(), 2000U);
     EXPECT_TRUE(LoadText(112).ends_with("."));
+}
+
+// Read side by side, the paragraphs must not slide back into one template
+// filled in 37 times: the same hedge in every sentence, the same sentence
+// openings in every paragraph, sentences copied from one number to another.
+TEST(Catalogue, InterpretationsReadAsWrittenNotFilledIn) {
+    struct Limit {
+        std::string_view phrase;
+        int per_paragraph;
+        int per_set;
+    };
+    const Limit limits[] = {
+        {"said to", 2, 40},
+        {"those born under", 1, 6},
+        {"numerologists", 2, 10},
+        {"one of the most", 0, 0},
+        // The register of the set, used where it reads naturally, not as a refrain.
+        {"the person or entity represented by it", 1, 28},
+        // British spelling throughout.
+        {"toward", 0, 0},
+        {"cooperation", 0, 0},
+        {"favor", 0, 0},
+        {"favorable", 0, 0},
+        {"honor", 0, 0},
+        {"color", 0, 0},
+        {"center", 0, 0},
+        {"recognize", 0, 0},
+    };
+    for (const auto& limit : limits) {
+        int total = 0;
+        for (const auto& [id, text] : kInterpretations) {
+            const int count = CountPhrase(text, limit.phrase);
+            EXPECT_LE(count, limit.per_paragraph) << id << " \"" << limit.phrase << "\"";
+            total += count;
+        }
+        EXPECT_LE(total, limit.per_set) << "\"" << limit.phrase << "\"";
+    }
+
+    std::map<std::string, std::set<std::int32_t>> openings;
+    std::map<std::string, std::int32_t> first_seen;
+    for (const auto& [id, text] : kInterpretations) {
+        EXPECT_TRUE(std::ranges::all_of(text, [](char c) { return c >= 0x20 && c <= 0x7e; }))
+            << id << " holds a line break or a character outside printable ASCII";
+        EXPECT_EQ(text.find("  "), std::string_view::npos) << id << " holds a double space";
+        const std::vector<std::string_view> sentences = Sentences(text);
+        for (std::size_t i = 0; i < sentences.size(); ++i) {
+            // The first sentence carries the required opening and theme.
+            if (i > 0) {
+                openings[Opening(sentences[i])].insert(id);
+            }
+            const auto [seen, fresh] = first_seen.emplace(Lower(sentences[i]), id);
+            EXPECT_TRUE(fresh) << id << " repeats a sentence of " << seen->second << ": "
+                               << sentences[i];
+        }
+    }
+    for (const auto& [opening, ids] : openings) {
+        EXPECT_LE(ids.size(), 6U) << "\"" << opening << "\" opens sentences in " << ids.size()
+                                  << " paragraphs";
+    }
 }
 
 TEST(Catalogue, EveryNumberAPageCanShowHasAParagraph) {
