@@ -18,8 +18,11 @@ deps:
 deps-dev:
 	@scripts/install-deps dev
 
+# Flags given on the command line reconfigure an existing build tree, so a
+# changed setting is never silently dropped.
 configure: deps
-	@test -f $(BUILD_DIR)/CMakeCache.txt || cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
+	@if [ ! -f $(BUILD_DIR)/CMakeCache.txt ] || [ -n "$(CMAKE_FLAGS)" ]; then \
+		cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS); fi
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -40,9 +43,10 @@ package: build
 # The whole test suite built with clang under AddressSanitizer and
 # UndefinedBehaviorSanitizer; any finding stops the run.
 sanitize: deps-dev
-	@test -f $(SANITIZE_DIR)/CMakeCache.txt || CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_DIR) \
+	@if [ ! -f $(SANITIZE_DIR)/CMakeCache.txt ] || [ -n "$(CMAKE_FLAGS)" ]; then \
+		CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_DIR) $(CMAKE_FLAGS) \
 		-DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" \
-		-DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"
+		-DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"; fi
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
@@ -54,12 +58,12 @@ lint: deps-dev configure
 
 # Each fuzz target for FUZZ_SECONDS seconds, from the committed seed corpus.
 fuzz: deps-dev
-	scripts/fuzz $(FUZZ_SECONDS)
+	CMAKE_FLAGS="$(CMAKE_FLAGS)" scripts/fuzz $(FUZZ_SECONDS)
 
 # Start-up time and memory against a minimal Qt dialog, and micro-benchmarks.
 bench: deps-dev build
 	cmake -S . -B $(BUILD_DIR) >/dev/null  # finds Google Benchmark if it came with deps-dev
-	cmake --build $(BUILD_DIR) --target micro_bench
+	cmake --build $(BUILD_DIR) --target micro_bench morvane_timed
 	./$(BUILD_DIR)/micro_bench
 	scripts/bench
 

@@ -75,4 +75,11 @@ std::string_view LoadText(std::int32_t id) {
     return table.texts[static_cast<std::size_t>(id)];
 }
 
+std::string ProductAndVersion(std::string_view between) {
+    std::string text(LoadText(text::kProductName));
+    text += between;
+    text += LoadText(text::kVersionLabel);
+    return text;
+}
+
 }  // namespace morvane

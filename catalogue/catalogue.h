@@ -4,12 +4,18 @@
 // built into the program.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace morvane {
 
 // The entry's text; an id without an entry gives an empty view.
 std::string_view LoadText(std::int32_t id);
+
+// The product name and the version label with `between` between them: the
+// caption joins them with a space ("Morvane Beta 2.0"), the Save As title
+// with nothing.
+std::string ProductAndVersion(std::string_view between);
 
 // Ids of the entries that code refers to by name.
 namespace text {

@@ -47,8 +47,9 @@ std::string FormatReportTime(const LocalDateTime& when) {
 
 std::string ReportHeader(std::string_view date, std::string_view time) {
     const std::string_view rule = LoadText(text::kRule);
-    return Join({rule, "\n", LoadText(text::kProductName), " ", LoadText(text::kVersionLabel),
-                 " - ", LoadText(text::kGeneratedOn), " ", date, " at ", time, "\n", rule, "\n\n"});
+    const std::string product = ProductAndVersion(" ");
+    return Join({rule, "\n", product, " - ", LoadText(text::kGeneratedOn), " ", date, " at ", time,
+                 "\n", rule, "\n\n"});
 }
 
 std::string NameReportBody(std::string_view name, std::string_view number,

@@ -6,9 +6,17 @@
 #include <string>
 #include <string_view>
 
-#include "report/services.h"
-
 namespace morvane {
+
+// A moment of the local clock, as the desktop shows it to the user.
+struct LocalDateTime {
+    int year = 0;
+    int month = 0;  // 1-12
+    int day = 0;    // 1-31
+    int hour = 0;   // 0-23
+    int minute = 0;
+    int second = 0;
+};
 
 // MM/DD/YY and HH:MM:SS (24-hour) of a local date and time.
 std::string FormatReportDate(const LocalDateTime& when);

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/services.h"
+#include "app/services.h"
 
 namespace morvane::testing {
 

@@ -1,6 +1,6 @@
 // Starting the browser program: the PATH search and real processes.
 
-#include "ui/launcher.h"
+#include "platform/launcher.h"
 
 #include "tests/temp_folder.h"
 

@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
+#include "app/save_to_file.h"
 #include "catalogue/catalogue.h"
 #include "report/report.h"
 #include "report/report_file.h"
-#include "report/save_to_file.h"
 #include "tests/fakes.h"
 #include "tests/temp_folder.h"
 
@@ -97,8 +97,12 @@ class SaveToFileTest : public ::testing::Test {
     void Save(MessageIcon create_icon = MessageIcon::Warning) {
         const ReportLayout layout{
             .required_field = 1002,
-            .fields = {1000, 1001, 1002},
-            .compose = [](const FieldTexts& f) { return NameReportBody(f[0], f[1], f[2]); },
+            .compose =
+                [](const FieldReader& field) {
+                    const std::string name = field(1000);
+                    const std::string number = field(1001);
+                    return NameReportBody(name, number, field(1002));
+                },
             .create_failure_icon = create_icon,
         };
         SaveToFile(
@@ -141,8 +145,9 @@ TEST_F(SaveToFileTest, AsksWithTheProgramsSaveAsSettings) {
     EXPECT_EQ(request.filters[0].label, "Text Files (*.txt)");
     EXPECT_EQ(request.filters[0].pattern, "*.txt");
     EXPECT_EQ(request.filters[1].label, "All Files (*.*)");
-    EXPECT_EQ(request.filters[1].pattern, "*.*");
+    EXPECT_EQ(request.filters[1].pattern, kEveryFile);
     EXPECT_EQ(request.initial_name, "*.txt");
+    EXPECT_EQ(request.default_suffix, "txt");
     EXPECT_TRUE(request.confirm_overwrite);
 }
 

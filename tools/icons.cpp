@@ -9,7 +9,7 @@
 #include <QSvgGenerator>
 #include <cstdio>
 
-#include "ui/artwork.h"
+#include "ui/artwork/artwork.h"
 
 namespace {
 

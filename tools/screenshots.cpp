@@ -11,8 +11,8 @@
 #include <initializer_list>
 #include <utility>
 
-#include "ui/all_pages.h"
-#include "ui/qt_services.h"
+#include "ui/pages/all_pages.h"
+#include "ui/services/qt_services.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     morvane::QtServices services;
-    morvane::CAllPages sheet(morvane::MainCaption().toStdString(), nullptr, 0, services.Get());
+    morvane::CAllPages sheet(morvane::MainCaption(), nullptr, 0, services.Get());
     services.SetOwner(&sheet);
     sheet.show();
     QTest::qWait(200);

@@ -1,17 +1,15 @@
 #include "ui/morvane_app.h"
 
-#include "ui/all_pages.h"
-#include "ui/paint_marker.h"
-#include "ui/qt_services.h"
+#include "ui/pages/all_pages.h"
+#include "ui/services/qt_services.h"
 
 namespace morvane {
 
 bool CMorvaneApp::InitInstance() {
     QtServices services;
-    const std::string caption = MainCaption().toStdString();
+    const std::string caption = MainCaption();
     CAllPages sheet(caption, nullptr, 0, services.Get());
     services.SetOwner(&sheet);
-    InstallPaintMarker(&sheet);  // only when start-up is being timed
     sheet.exec();
     // The window was the whole program: no event loop after it.
     return false;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/win_app.h"
+#include "ui/framework/win_app.h"
 
 namespace morvane {
 

@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
-#include "ui/paint_marker.h"
+#include "tools/bench/paint_marker.h"
 
 namespace {
 

@@ -1,0 +1,15 @@
+#pragma once
+
+// Start-up timing: tells a watching process when the main window has first
+// been drawn on screen.
+
+class QWidget;
+
+namespace morvane {
+
+// Prints "first-paint\n" to stdout, flushed, once, as soon as the first paint
+// of `window` has been completed and flushed to the screen. Call it before
+// the window is first shown.
+void InstallPaintMarker(QWidget* window);
+
+}  // namespace morvane

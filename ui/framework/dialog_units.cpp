@@ -1,0 +1,63 @@
+#include "ui/framework/dialog_units.h"
+
+#include <QFont>
+#include <QFontMetrics>
+
+#include "ui/framework/qt_text.h"
+
+namespace morvane {
+namespace {
+
+// A caption as drawn: "&x" shows as x, "&&" as one "&".
+QString Drawn(std::string_view text) {
+    const QString source = FromUtf8(text);
+    QString caption;
+    for (qsizetype i = 0; i < source.size(); ++i) {
+        if (source[i] == QLatin1Char('&') && i + 1 < source.size()) {
+            ++i;
+        }
+        caption += source[i];
+    }
+    return caption;
+}
+
+}  // namespace
+
+DialogUnits DialogUnits::Of(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const int average = metrics.horizontalAdvance(QStringLiteral(
+                            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+                        26;
+    return {(average + 1) / 2, metrics.height()};
+}
+
+DialogUnits DialogUnits::Fitting(const QFont& font, std::span<const ControlSpec> layout) {
+    const QFontMetrics metrics(font);
+    DialogUnits units = Of(font);
+    for (const ControlSpec& row : layout) {
+        const bool one_line_label = row.kind == ControlKind::Label && row.rect.height <= 8;
+        const bool button =
+            row.kind == ControlKind::Button || row.kind == ControlKind::DefaultButton;
+        // A row without width can hold nothing, however wide the units grow.
+        if (row.text.empty() || row.rect.width <= 0 || (!one_line_label && !button) ||
+            (row.flags & kGrowToText) != 0) {
+            continue;
+        }
+        const int padding = button ? metrics.height() : 0;
+        const int needed = metrics.horizontalAdvance(Drawn(row.text)) + padding;
+        while (units.ToPixels(row.rect).width() < needed) {
+            ++units.base_x;
+        }
+    }
+    return units;
+}
+
+QRect DialogUnits::ToPixels(const DlgRect& r) const {
+    const int left = ToPixelsX(r.x);
+    const int top = ToPixelsY(r.y);
+    const int right = ToPixelsX(r.x + r.width);
+    const int bottom = ToPixelsY(r.y + r.height);
+    return {left, top, right - left, bottom - top};
+}
+
+}  // namespace morvane

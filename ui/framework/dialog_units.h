@@ -1,0 +1,32 @@
+#pragma once
+
+// Dialog units: layout positions that scale with the font, as the classic
+// dialog manager measured them.
+
+#include <QRect>
+#include <span>
+
+#include "ui/framework/layout.h"
+
+class QFont;
+
+namespace morvane {
+
+struct DialogUnits {
+    int base_x = 0;
+    int base_y = 0;
+
+    static DialogUnits Of(const QFont& font);
+    // The font's units, widened where needed so that every one-line label and
+    // button caption of the layout fits its rectangle: desktop fonts run wider
+    // than the one the layouts were drawn in.
+    static DialogUnits Fitting(const QFont& font, std::span<const ControlSpec> layout);
+
+    [[nodiscard]] int ToPixelsX(int x) const { return (x * base_x * 2 + 4) / 8; }
+    [[nodiscard]] int ToPixelsY(int y) const { return (y * base_y * 2 + 8) / 16; }
+    // Both edges are converted, so controls that share an edge in dialog
+    // units still share it in pixels.
+    [[nodiscard]] QRect ToPixels(const DlgRect& r) const;
+};
+
+}  // namespace morvane

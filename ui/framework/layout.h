@@ -1,0 +1,52 @@
+#pragma once
+
+// One row of a page's layout table: a control, where it stands in dialog
+// units, and how it behaves. Rows are created in table order, which is also
+// the Tab order.
+
+#include <string_view>
+
+namespace morvane {
+
+enum class ControlKind {
+    Label,          // static text; a "&" mnemonic focuses the next focusable control
+    Edit,           // single-line entry field with a border
+    Button,         // push button
+    DefaultButton,  // the page's default push button (Enter in a field clicks it)
+    ReadOnlyField,  // single-line, read-only, borderless: reads like a label, takes the focus
+    TextBox,        // multi-line, read-only, word-wrapped, vertical scroll bar
+    Picture,        // the common logo, shown at its own size
+};
+
+enum ControlFlag : unsigned {
+    kNoFlags = 0,
+    kLowerCase = 1U << 0,   // letters turn lower case as they enter
+    kDigitsOnly = 1U << 1,  // only 0-9 can be typed or pasted
+    kGrowToText = 1U << 2,  // a label with free room to its right: widens to its text
+    kKeepsEnter = 1U << 3,  // a text box in which Enter stays instead of pressing the default
+};
+
+// A rectangle in dialog units: x, y, width, height.
+struct DlgRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+inline constexpr int kNoId = -1;
+
+struct ControlSpec {
+    int id;
+    ControlKind kind;
+    std::string_view text;
+    DlgRect rect;
+    unsigned flags = kNoFlags;
+    // What a screen reader calls a control that has no label of its own.
+    std::string_view accessible_name = {};
+};
+
+inline constexpr DlgRect kPageSize{0, 0, 325, 178};
+inline constexpr DlgRect kPictureRect{229, 9, 65, 60};
+
+}  // namespace morvane

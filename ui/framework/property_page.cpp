@@ -1,0 +1,309 @@
+#include "ui/framework/property_page.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QShowEvent>
+#include <QToolTip>
+#include <QValidator>
+#include <algorithm>
+
+#include "ui/artwork/artwork.h"
+#include "ui/framework/qt_text.h"
+
+namespace morvane {
+namespace {
+
+// Lower-cases whatever enters the field: typing, paste and setText alike.
+// QString::toLower follows Unicode without a locale, so "I" never becomes a
+// dotless i as it would under a Turkish locale.
+class LowerCaseValidator : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        const QString lower = input.toLower();
+        if (lower != input) {
+            pos = std::clamp(pos + static_cast<int>(lower.size() - input.size()), 0,
+                             static_cast<int>(lower.size()));
+            input = lower;
+        }
+        return Acceptable;
+    }
+};
+
+bool TakesFocus(ControlKind kind) {
+    return kind != ControlKind::Label && kind != ControlKind::Picture;
+}
+
+}  // namespace
+
+CPropertyPage::CPropertyPage(std::string_view caption, std::span<const ControlSpec> layout,
+                             Services& services)
+    : caption_(FromUtf8(caption)),
+      layout_(layout),
+      services_(services),
+      units_(DialogUnits::Fitting(font(), layout)) {}
+
+CPropertyPage::~CPropertyPage() = default;
+
+QSize CPropertyPage::sizeHint() const {
+    return units_.ToPixels(kPageSize).size();
+}
+
+QWidget* CPropertyPage::GetDlgItem(int id) const {
+    const auto it = std::find_if(controls_.begin(), controls_.end(),
+                                 [id](const Control& c) { return c.row->id == id; });
+    return it != controls_.end() ? it->widget : nullptr;
+}
+
+std::string CPropertyPage::GetDlgItemText(int id) const {
+    QWidget* control = GetDlgItem(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        return edit->text().toStdString();
+    }
+    if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
+        return box->toPlainText().toStdString();
+    }
+    return {};
+}
+
+void CPropertyPage::SetDlgItemText(int id, std::string_view text) {
+    QWidget* control = GetDlgItem(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        edit->setText(FromUtf8(text));
+        if (edit->isReadOnly()) {
+            edit->setCursorPosition(0);  // show the start of a long text, as a label would
+            SetDlgItemTip(id, "");
+        }
+    } else if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
+        box->setPlainText(FromUtf8(text));
+    }
+}
+
+void CPropertyPage::SetDlgItemTip(int id, std::string_view tip) {
+    if (QWidget* control = GetDlgItem(id)) {
+        control->setToolTip(FromUtf8(tip));
+        control->setAccessibleDescription(FromUtf8(tip));
+    }
+}
+
+void CPropertyPage::GotoDlgCtrl(int id) {
+    // A hidden page must not take the keyboard focus away from the shown one.
+    QWidget* control = GetDlgItem(id);
+    if (control != nullptr && control->isVisible()) {
+        control->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void CPropertyPage::LimitText(int id, int max_length) {
+    if (auto* edit = qobject_cast<QLineEdit*>(GetDlgItem(id))) {
+        edit->setMaxLength(max_length);
+    }
+}
+
+QPushButton* CPropertyPage::DefaultButton() const {
+    const auto it = std::find_if(controls_.begin(), controls_.end(), [](const Control& c) {
+        return c.row->kind == ControlKind::DefaultButton;
+    });
+    return it != controls_.end() ? qobject_cast<QPushButton*>(it->widget) : nullptr;
+}
+
+bool CPropertyPage::ActivateMnemonic(const QKeySequence& key) {
+    for (const Control& control : controls_) {
+        if (QKeySequence::mnemonic(FromUtf8(control.row->text)) != key) {
+            continue;
+        }
+        if (auto* button = qobject_cast<QPushButton*>(control.widget)) {
+            button->setFocus(Qt::ShortcutFocusReason);
+            button->animateClick();
+            return true;
+        }
+        if (auto* label = qobject_cast<QLabel*>(control.widget); label && label->buddy()) {
+            label->buddy()->setFocus(Qt::ShortcutFocusReason);
+            return true;
+        }
+    }
+    return false;
+}
+
+void CPropertyPage::OnInitDialog() {
+    DoDataExchange();
+}
+
+void CPropertyPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous()) {
+        return;  // the window being restored, not the page being selected
+    }
+    if (!IsCreated()) {
+        CreateControls();
+        OnInitDialog();
+    }
+    OnShowWindow();
+}
+
+void CPropertyPage::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (!event->spontaneous() && IsCreated()) {
+        OnShowWindow();
+    }
+}
+
+bool CPropertyPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && qobject_cast<QPlainTextEdit*>(watched) != nullptr) {
+        // Enter inside a text box stays there instead of pressing the default button.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            return true;
+        }
+    }
+    if (event->type() == QEvent::FocusIn) {
+        // A keyboard user sees a field's explanation as a mouse user would.
+        auto* field = qobject_cast<QLineEdit*>(watched);
+        if (field != nullptr && field->isReadOnly() && !field->toolTip().isEmpty()) {
+            QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), field->toolTip(),
+                               field);
+        }
+    }
+    if (event->type() == QEvent::FocusOut && !in_focus_check_) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        auto* widget = qobject_cast<QWidget*>(watched);
+        // A message box opening or the user switching windows is no leaving
+        // of the field; nor is the page being hidden.
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            widget != nullptr && widget->isVisible()) {
+            const auto it = std::find_if(controls_.begin(), controls_.end(),
+                                         [widget](const Control& c) { return c.widget == widget; });
+            if (it != controls_.end()) {
+                // A check may move the focus; the field that receives it
+                // must not run its own check against a moving target.
+                in_focus_check_ = true;
+                Dispatch(it->row->id, ControlEvent::FocusLost);
+                in_focus_check_ = false;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CPropertyPage::Dispatch(int id, ControlEvent event) {
+    const auto it = handlers_.find({id, event});
+    if (it != handlers_.end()) {
+        it->second();
+    }
+}
+
+void CPropertyPage::CreateControls() {
+    controls_.reserve(layout_.size());
+    for (const ControlSpec& row : layout_) {
+        controls_.push_back({&row, CreateControl(row)});
+    }
+    // A label's mnemonic focuses the next control in Tab order after it.
+    for (auto label = controls_.begin(); label != controls_.end(); ++label) {
+        if (label->row->kind != ControlKind::Label) {
+            continue;
+        }
+        const auto next = std::find_if(label + 1, controls_.end(),
+                                       [](const Control& c) { return TakesFocus(c.row->kind); });
+        if (next != controls_.end()) {
+            static_cast<QLabel*>(label->widget)->setBuddy(next->widget);
+        }
+    }
+    for (const Control& control : controls_) {
+        control.widget->show();
+    }
+}
+
+QWidget* CPropertyPage::CreateControl(const ControlSpec& row) {
+    const QRect rect = units_.ToPixels(row.rect);
+    const QString text = FromUtf8(row.text);
+    QWidget* control = nullptr;
+    switch (row.kind) {
+        case ControlKind::Label: {
+            auto* label = new QLabel(text, this);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setWordWrap(row.rect.height > 8);
+            label->setTextFormat(Qt::PlainText);
+            control = label;
+            break;
+        }
+        case ControlKind::Edit: {
+            auto* edit = new QLineEdit(this);
+            if ((row.flags & kLowerCase) != 0) {
+                edit->setValidator(new LowerCaseValidator(edit));
+            }
+            if ((row.flags & kDigitsOnly) != 0) {
+                edit->setValidator(new QRegularExpressionValidator(
+                    QRegularExpression(QStringLiteral("[0-9]*")), edit));
+            }
+            connect(edit, &QLineEdit::textChanged, this,
+                    [this, id = row.id] { Dispatch(id, ControlEvent::TextChanged); });
+            edit->installEventFilter(this);
+            control = edit;
+            break;
+        }
+        case ControlKind::Button:
+        case ControlKind::DefaultButton: {
+            auto* button = new QPushButton(text, this);
+            connect(button, &QPushButton::clicked, this,
+                    [this, id = row.id] { Dispatch(id, ControlEvent::Clicked); });
+            control = button;
+            break;
+        }
+        case ControlKind::ReadOnlyField: {
+            auto* field = new QLineEdit(this);
+            field->setReadOnly(true);
+            field->setFrame(false);
+            // Text on the same baseline as the label beside it, not centred.
+            field->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            field->setTextMargins(2, 0, 0, 0);
+            QPalette palette = field->palette();
+            palette.setColor(QPalette::Base, Qt::transparent);
+            field->setPalette(palette);
+            field->installEventFilter(this);
+            control = field;
+            break;
+        }
+        case ControlKind::TextBox: {
+            auto* box = new QPlainTextEdit(this);
+            box->setReadOnly(true);
+            box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            box->setTabChangesFocus(true);
+            if ((row.flags & kKeepsEnter) != 0) {
+                box->installEventFilter(this);
+            }
+            control = box;
+            break;
+        }
+        case ControlKind::Picture: {
+            auto* picture = new QLabel(this);
+            picture->setPixmap(LogoPixmap(devicePixelRatioF()));
+            picture->setAccessibleName(QStringLiteral("Morvane logo"));
+            picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            control = picture;
+            // Shown at its own size, whatever the rectangle says.
+            control->setGeometry(QRect(rect.topLeft(), picture->sizeHint()));
+            return control;
+        }
+    }
+    if (!row.accessible_name.empty()) {
+        control->setAccessibleName(FromUtf8(row.accessible_name));
+    }
+    QRect geometry = rect;
+    if ((row.flags & kGrowToText) != 0) {
+        geometry.setWidth(std::max(rect.width(), control->sizeHint().width()));
+    }
+    control->setGeometry(geometry);
+    return control;
+}
+
+}  // namespace morvane

@@ -1,0 +1,116 @@
+#pragma once
+
+// A page of the tabbed main window. Its API mirrors the classic dialog API
+// (GetDlgItemText, GotoDlgCtrl, OnInitDialog, DoDataExchange, layout and
+// handler tables), so that each page reads like its table: a layout table
+// creates the controls (in Tab order, at dialog-unit positions in the
+// window's real font) and a handler table routes control events to members.
+
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "ui/framework/dialog_units.h"
+#include "ui/framework/layout.h"
+
+class QPushButton;
+class QKeySequence;
+
+namespace morvane {
+
+struct Services;
+
+enum class ControlEvent { Clicked, TextChanged, FocusLost };
+
+template <class Page>
+struct HandlerEntry {
+    int id;
+    ControlEvent event;
+    void (Page::*handler)();
+};
+
+class CPropertyPage : public QWidget {
+  public:
+    CPropertyPage(std::string_view caption, std::span<const ControlSpec> layout,
+                  Services& services);
+    ~CPropertyPage() override;
+    CPropertyPage(const CPropertyPage&) = delete;
+    CPropertyPage& operator=(const CPropertyPage&) = delete;
+    CPropertyPage(CPropertyPage&&) = delete;
+    CPropertyPage& operator=(CPropertyPage&&) = delete;
+
+    [[nodiscard]] QString Caption() const { return caption_; }
+    [[nodiscard]] QSize sizeHint() const override;
+
+    [[nodiscard]] DialogUnits Units() const { return units_; }
+    // All pages of a window share one scale, so the picture and the common
+    // controls stay in place from tab to tab.
+    void SetUnits(DialogUnits units) { units_ = units; }
+
+    // Controls by id; null before the page is first shown, or for an unknown id.
+    [[nodiscard]] QWidget* GetDlgItem(int id) const;
+    // An entry field's or text box's text as UTF-8 bytes, the form the engine
+    // and the report take.
+    [[nodiscard]] std::string GetDlgItemText(int id) const;
+    // Setting a read-only field's text also drops its explanation.
+    void SetDlgItemText(int id, std::string_view text);
+    // An explanation of a read-only field's value: a tooltip when hovered or
+    // focused, and the field's accessible description.
+    void SetDlgItemTip(int id, std::string_view tip);
+    void GotoDlgCtrl(int id);
+    void LimitText(int id, int max_length);
+
+    [[nodiscard]] bool IsCreated() const { return !controls_.empty(); }
+    // The button that Enter clicks while this page is shown, if any.
+    [[nodiscard]] QPushButton* DefaultButton() const;
+    // Runs the control of this page whose "&" letter matches; false if none.
+    bool ActivateMnemonic(const QKeySequence& key);
+
+  protected:
+    // Runs once, right after the controls are created on first show; the
+    // base runs DoDataExchange.
+    virtual void OnInitDialog();
+    virtual void DoDataExchange() {}
+    // Runs on every (non-spontaneous) show and hide of the page.
+    virtual void OnShowWindow() {}
+
+    [[nodiscard]] Services& services() const { return services_; }
+
+    template <class Page, std::size_t N>
+    void SetHandlers(const HandlerEntry<Page> (&table)[N]) {
+        auto* self = static_cast<Page*>(this);
+        for (const auto& entry : table) {
+            handlers_[{entry.id, entry.event}] = [self, fn = entry.handler] { (self->*fn)(); };
+        }
+    }
+
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // A layout row and the widget made from it.
+    struct Control {
+        const ControlSpec* row;
+        QWidget* widget;
+    };
+
+    void CreateControls();
+    QWidget* CreateControl(const ControlSpec& row);
+    void Dispatch(int id, ControlEvent event);
+
+    QString caption_;
+    std::span<const ControlSpec> layout_;
+    std::vector<Control> controls_;  // in layout order, once the page is first shown
+    std::map<std::pair<int, ControlEvent>, std::function<void()>> handlers_;
+    Services& services_;
+    DialogUnits units_;
+    bool in_focus_check_ = false;
+};
+
+}  // namespace morvane

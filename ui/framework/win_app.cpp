@@ -1,0 +1,25 @@
+#include "ui/framework/win_app.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+namespace morvane {
+
+int CWinApp::Run(int& argc, char** argv) {
+    const QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Morvane"));
+    if (InitInstance()) {
+        return QApplication::exec();
+    }
+    return 0;
+}
+
+QString CWinApp::AppName() {
+    return AppNameFromPath(QCoreApplication::applicationFilePath());
+}
+
+QString AppNameFromPath(const QString& path) {
+    return QFileInfo(path).completeBaseName();
+}
+
+}  // namespace morvane

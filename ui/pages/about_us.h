@@ -1,0 +1,27 @@
+#pragma once
+
+// About Us: who made the program, its version, and its web page.
+
+#include "ui/framework/property_page.h"
+
+namespace morvane {
+
+struct Services;
+
+class CAboutUs : public CPropertyPage {
+  public:
+    enum ControlId : int {
+        kPicture = 166,
+        kFirstParagraph = 1049,
+        kWebButton = 1059,
+        kVersionButton = 1060,
+    };
+
+    explicit CAboutUs(Services& services);
+
+  private:
+    void OnWorldWideWeb();
+    void OnVersion();
+};
+
+}  // namespace morvane

@@ -1,0 +1,167 @@
+#include "ui/pages/birth_num.h"
+
+#include <string>
+
+#include "app/services.h"
+#include "catalogue/catalogue.h"
+#include "engine/numerology.h"
+#include "report/report.h"
+
+namespace morvane {
+namespace {
+
+constexpr int kDayLength = 2;
+constexpr int kMonthLength = 2;
+constexpr int kYearLength = 4;
+constexpr int kMaxDay = 31;
+constexpr int kMaxMonth = 12;
+
+constexpr ControlSpec kLayout[] = {
+    {CBirthNum::kDay, ControlKind::Edit, "", {24, 29, 21, 14}, kDigitsOnly, "Day"},
+    {CBirthNum::kMonth, ControlKind::Edit, "", {79, 29, 21, 14}, kDigitsOnly, "Month"},
+    {CBirthNum::kYear, ControlKind::Edit, "", {131, 29, 42, 14}, kDigitsOnly, "Year"},
+    {CBirthNum::kAnalyseNow, ControlKind::DefaultButton, "Analyse &Now", {42, 50, 50, 14}},
+    {CBirthNum::kHelp, ControlKind::Button, "&How does this work?", {7, 7, 78, 14}},
+    {kNoId, ControlKind::Label, "&Day:", {7, 32, 16, 8}},
+    {kNoId, ControlKind::Label, "&Month:", {56, 32, 23, 8}},
+    {kNoId, ControlKind::Label, "&Year:", {113, 32, 18, 8}},
+    {CBirthNum::kBirthText,
+     ControlKind::TextBox,
+     "",
+     {7, 80, 154, 90},
+     kNoFlags,
+     "Birth Number interpretation"},
+    {CBirthNum::kDestinyText,
+     ControlKind::TextBox,
+     "",
+     {162, 80, 155, 90},
+     kNoFlags,
+     "Destiny Number interpretation"},
+    {CBirthNum::kSaveToFile, ControlKind::Button, "S&ave To File", {96, 7, 77, 14}},
+    {kNoId, ControlKind::Label, "Birth Number:", {7, 67, 43, 8}},
+    {CBirthNum::kBirthNumber,
+     ControlKind::ReadOnlyField,
+     "",
+     {51, 67, 90, 12},
+     kNoFlags,
+     "Birth Number"},
+    {kNoId, ControlKind::Label, "Destiny Number:", {164, 67, 54, 8}},
+    {CBirthNum::kDestinyNumber,
+     ControlKind::ReadOnlyField,
+     "",
+     {217, 67, 90, 12},
+     kNoFlags,
+     "Destiny Number"},
+    {kNoId, ControlKind::Picture, "", kPictureRect},
+};
+
+const ReportLayout kReport = {
+    .required_field = CBirthNum::kBirthText,
+    // A braced list is read left to right: the fields in the report's order.
+    .compose =
+        [](const FieldReader& field) {
+            return BirthReportBody({.day = field(CBirthNum::kDay),
+                                    .month = field(CBirthNum::kMonth),
+                                    .year = field(CBirthNum::kYear),
+                                    .birth_number = field(CBirthNum::kBirthNumber),
+                                    .destiny_number = field(CBirthNum::kDestinyNumber),
+                                    .birth_text = field(CBirthNum::kBirthText),
+                                    .destiny_text = field(CBirthNum::kDestinyText)});
+        },
+    .create_failure_icon = MessageIcon::Warning,
+};
+
+}  // namespace
+
+CBirthNum::CBirthNum(Services& services)
+    : CAnalysisPage("&Birth/Destiny Number", kLayout, services,
+                    {.first_field = kDay,
+                     .cleared_fields = {kDay, kMonth, kYear, kBirthNumber, kDestinyNumber,
+                                        kDestinyText, kBirthText},
+                     .help_button = kHelp,
+                     .help_text = text::kBirthDateFormat,
+                     .save_button = kSaveToFile,
+                     .report = &kReport}) {
+    static constexpr HandlerEntry<CBirthNum> kHandlers[] = {
+        {kAnalyseNow, ControlEvent::Clicked, &CBirthNum::OnAnalyseNow},
+        {kDay, ControlEvent::FocusLost, &CBirthNum::OnDayLeft},
+        {kMonth, ControlEvent::FocusLost, &CBirthNum::OnMonthLeft},
+        {kDay, ControlEvent::TextChanged, &CBirthNum::OnDayChanged},
+        {kMonth, ControlEvent::TextChanged, &CBirthNum::OnMonthChanged},
+        {kYear, ControlEvent::TextChanged, &CBirthNum::OnYearChanged},
+        {kYear, ControlEvent::FocusLost, &CBirthNum::OnYearLeft},
+    };
+    SetHandlers(kHandlers);
+}
+
+void CBirthNum::DoDataExchange() {
+    LimitText(kDay, kDayLength);
+    LimitText(kMonth, kMonthLength);
+    LimitText(kYear, kYearLength);
+}
+
+void CBirthNum::OnAnalyseNow() {
+    const std::string day = GetDlgItemText(kDay);
+    const std::string month = GetDlgItemText(kMonth);
+    const std::string year = GetDlgItemText(kYear);
+    // An empty field only gets the focus: the user sees at once what is missing.
+    for (const auto& [text, id] : {std::pair{&day, kDay}, {&month, kMonth}, {&year, kYear}}) {
+        if (text->empty()) {
+            GotoDlgCtrl(id);
+            return;
+        }
+    }
+    const std::int32_t day_value = TextToInt(day);
+    const std::int32_t month_value = TextToInt(month);
+    const std::int32_t year_value = TextToInt(year);
+    const std::int32_t destiny = DestinyNumber(day_value, month_value, year_value);
+    SetDlgItemText(kBirthNumber, day);  // as typed: 07 stays 07
+    SetDlgItemText(kDestinyNumber, std::to_string(destiny));
+    SetDlgItemTip(kDestinyNumber, DestinyNumberWorking(day_value, month_value, year_value));
+    SetDlgItemText(kBirthText, LoadText(BirthTextId(day_value)));
+    SetDlgItemText(kDestinyText, LoadText(DigitTextId(destiny)));
+}
+
+void CBirthNum::MoveOnWhenFull(int id, std::size_t length, int next) {
+    if (GetDlgItemText(id).size() == length) {
+        GotoDlgCtrl(next);
+    }
+}
+
+void CBirthNum::OnDayChanged() {
+    MoveOnWhenFull(kDay, kDayLength, kMonth);
+}
+
+void CBirthNum::OnMonthChanged() {
+    MoveOnWhenFull(kMonth, kMonthLength, kYear);
+}
+
+void CBirthNum::OnYearChanged() {
+    MoveOnWhenFull(kYear, kYearLength, kAnalyseNow);
+}
+
+void CBirthNum::CheckRange(int id, int max) {
+    const std::int32_t value = TextToInt(GetDlgItemText(id));
+    if (value < 0 || value > max) {
+        SetDlgItemText(id, "");
+        GotoDlgCtrl(id);
+    }
+}
+
+void CBirthNum::OnDayLeft() {
+    CheckRange(kDay, kMaxDay);
+}
+
+void CBirthNum::OnMonthLeft() {
+    CheckRange(kMonth, kMaxMonth);
+}
+
+void CBirthNum::OnYearLeft() {
+    const std::size_t length = GetDlgItemText(kYear).size();
+    if (length != 0 && length != kYearLength) {
+        services().messages.Show(LoadText(text::kBirthDateFormat), MessageIcon::Warning);
+        GotoDlgCtrl(kYear);
+    }
+}
+
+}  // namespace morvane

@@ -1,0 +1,46 @@
+#pragma once
+
+// Birth/Destiny Number: a date of birth typed as day, month and year gives the
+// birth number (the day) and the destiny number, each with its paragraph.
+
+#include "ui/pages/analysis_page.h"
+
+namespace morvane {
+
+struct Services;
+
+class CBirthNum : public CAnalysisPage {
+  public:
+    enum ControlId : int {
+        kHelp = 1030,
+        kDay = 1032,
+        kMonth = 1033,
+        kYear = 1034,
+        kAnalyseNow = 1036,
+        kBirthText = 1037,
+        kDestinyText = 1039,
+        kSaveToFile = 1041,
+        kBirthNumber = 1046,
+        kDestinyNumber = 1047,
+    };
+
+    explicit CBirthNum(Services& services);
+
+  protected:
+    void DoDataExchange() override;
+
+  private:
+    void OnAnalyseNow();
+    void OnDayChanged();
+    void OnMonthChanged();
+    void OnYearChanged();
+    void OnDayLeft();
+    void OnMonthLeft();
+    void OnYearLeft();
+    // Empties a field whose value lies outside 0..max and gives it the focus back.
+    void CheckRange(int id, int max);
+    // Moves on to `next` once field `id` holds `length` characters.
+    void MoveOnWhenFull(int id, std::size_t length, int next);
+};
+
+}  // namespace morvane

@@ -1,0 +1,16 @@
+#pragma once
+
+// Character Values: the value of every letter, as the name number counts it.
+
+#include "ui/framework/property_page.h"
+
+namespace morvane {
+
+struct Services;
+
+class CCharVals : public CPropertyPage {
+  public:
+    explicit CCharVals(Services& services);
+};
+
+}  // namespace morvane

@@ -1,0 +1,29 @@
+#pragma once
+
+// Name Interpretation: a name becomes its name number and paragraph.
+
+#include "ui/pages/analysis_page.h"
+
+namespace morvane {
+
+struct Services;
+
+class CMorvaneTab : public CAnalysisPage {
+  public:
+    enum ControlId : int {
+        kName = 1000,
+        kNumber = 1001,
+        kInterpretation = 1002,
+        kAnalyseNow = 1003,
+        kHelp = 1006,
+        kPicture = 1020,
+        kSaveToFile = 1040,
+    };
+
+    explicit CMorvaneTab(Services& services);
+
+  private:
+    void OnAnalyseNow();
+};
+
+}  // namespace morvane

@@ -1,0 +1,28 @@
+#pragma once
+
+// Interpret Number: any typed number shows its paragraph directly.
+
+#include "ui/pages/analysis_page.h"
+
+namespace morvane {
+
+struct Services;
+
+class CShowNumber : public CAnalysisPage {
+  public:
+    enum ControlId : int {
+        kHelp = 1025,
+        kLabel = 1026,
+        kNumber = 1027,
+        kAnalyseNow = 1028,
+        kInterpretation = 1029,
+        kSaveToFile = 1042,
+    };
+
+    explicit CShowNumber(Services& services);
+
+  private:
+    void OnAnalyseNow();
+};
+
+}  // namespace morvane
