@@ -50,8 +50,6 @@ CPropertyPage::CPropertyPage(std::string_view caption, std::span<const ControlSp
       services_(services),
       units_(DialogUnits::Fitting(font(), layout)) {}
 
-CPropertyPage::~CPropertyPage() = default;
-
 QSize CPropertyPage::sizeHint() const {
     return units_.ToPixels(kPageSize).size();
 }

@@ -38,11 +38,6 @@ class CPropertyPage : public QWidget {
   public:
     CPropertyPage(std::string_view caption, std::span<const ControlSpec> layout,
                   Services& services);
-    ~CPropertyPage() override;
-    CPropertyPage(const CPropertyPage&) = delete;
-    CPropertyPage& operator=(const CPropertyPage&) = delete;
-    CPropertyPage(CPropertyPage&&) = delete;
-    CPropertyPage& operator=(CPropertyPage&&) = delete;
 
     [[nodiscard]] QString Caption() const { return caption_; }
     [[nodiscard]] QSize sizeHint() const override;

@@ -53,8 +53,6 @@ CPropertySheet::CPropertySheet(std::string_view caption, QWidget* parent, int fi
     qApp->installEventFilter(this);
 }
 
-CPropertySheet::~CPropertySheet() = default;
-
 void CPropertySheet::AddPage(CPropertyPage* page) {
     tabs_->addTab(page, page->Caption());
     DialogUnits shared = page->Units();

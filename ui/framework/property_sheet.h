@@ -16,11 +16,6 @@ class CPropertyPage;
 class CPropertySheet : public QDialog {
   public:
     CPropertySheet(std::string_view caption, QWidget* parent, int first_page);
-    ~CPropertySheet() override;
-    CPropertySheet(const CPropertySheet&) = delete;
-    CPropertySheet& operator=(const CPropertySheet&) = delete;
-    CPropertySheet(CPropertySheet&&) = delete;
-    CPropertySheet& operator=(CPropertySheet&&) = delete;
 
     void AddPage(CPropertyPage* page);
     [[nodiscard]] QTabWidget* TabControl() const { return tabs_; }
