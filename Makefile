@@ -52,7 +52,7 @@ sanitize: deps-dev
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 		UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
-# clang-format in check mode and clang-tidy over every source.
+# reuse (every file's licence), clang-format in check mode and clang-tidy.
 lint: deps-dev configure
 	scripts/lint $(BUILD_DIR)
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary root and checks that every file lands
-# where a desktop looks for it, and that the desktop metadata validates.
+# where a desktop looks for it, that the desktop metadata and the manual page
+# validate, and that lintian accepts the .deb without errors or warnings.
 set -euo pipefail
 build=${1:?usage: install_test.sh BUILD_DIR}
 root=$(mktemp -d)
@@ -17,6 +18,9 @@ expected=(
   usr/share/icons/hicolor/48x48/apps/org.example.Morvane.png
   usr/share/icons/hicolor/128x128/apps/org.example.Morvane.png
   usr/share/icons/hicolor/scalable/apps/org.example.Morvane.svg
+  usr/share/man/man1/morvane.1.gz
+  usr/share/doc/morvane/copyright
+  usr/share/doc/morvane/changelog.gz
 )
 failed=0
 for f in "${expected[@]}"; do
@@ -44,6 +48,35 @@ done
 
 desktop-file-validate "$root/usr/share/applications/org.example.Morvane.desktop" || failed=1
 appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/org.example.Morvane.metainfo.xml" || failed=1
+
+# A missing checker skips its check on a developer's machine; CI must have
+# them all (scripts/install-deps installs them).
+have() {
+  command -v "$1" >/dev/null && return 0
+  if [ "${CI:-}" = true ]; then
+    echo "$1 is missing"
+    failed=1
+  else
+    echo "$1 is not installed: skipping its check (scripts/install-deps installs it)"
+  fi
+  return 1
+}
+
+# The manual page with every groff warning on, more than lintian's own
+# rendering of it enables.
+if have groff; then
+  warnings=$(zcat "$root/usr/share/man/man1/morvane.1.gz" | groff -ww -z -man 2>&1) || failed=1
+  [ -z "$warnings" ] || { echo "groff: $warnings"; failed=1; }
+fi
+
+# The .deb, built into the temporary root so that build/ stays as it was.
+# lintian also checks the manual page's NAME line and that the compressed
+# files carry no time stamp.
+if have lintian; then
+  cpack -G DEB --config "$build/CPackConfig.cmake" -B "$root/package" >/dev/null
+  debs=("$root"/package/morvane_*.deb)
+  lintian --display-info --fail-on error,warning "${debs[@]}" || failed=1
+fi
 
 if [ "$failed" -ne 0 ]; then
   echo "install check failed"
