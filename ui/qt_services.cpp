@@ -26,11 +26,21 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// Hands the keyboard back to the window that opened a dialog. A Wayland
+// compositor or an X window manager does this by itself; a bare X server
+// leaves the keyboard with no window, and the next key pressed is lost.
+void ReturnFocus(QWidget* owner) {
+    if (owner != nullptr && owner->isVisible()) {
+        owner->activateWindow();
+    }
+}
+
 }  // namespace
 
 void QtMessageService::Show(std::string_view text, MessageIcon icon) {
     QMessageBox box(ToQtIcon(icon), CWinApp::AppName(), ToQString(text), QMessageBox::Ok, owner_);
     box.exec();
+    ReturnFocus(owner_);
 }
 
 QString ToQtFilter(const FileFilter& filter) {
@@ -65,7 +75,9 @@ std::optional<std::string> QtSaveAsService::AskPath(const SaveAsRequest& request
     }
     dialog.setDefaultSuffix(suffix);
     dialog.selectFile(ToQString(request.initial_name));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    const int result = dialog.exec();
+    ReturnFocus(owner_);
+    if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
     return dialog.selectedFiles().constFirst().toStdString();
