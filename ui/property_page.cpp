@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QShortcutEvent>
 #include <QShowEvent>
 #include <QToolTip>
 #include <QValidator>
@@ -45,6 +46,25 @@ bool TakesFocus(ControlKind kind) {
 
 QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The field a label names for a screen reader: the nearest entry or read-only
+// field that starts right of the label's start on the same line. Its "&" key
+// is another matter: that goes to the next control in Tab order.
+std::size_t FieldBeside(std::span<const ControlSpec> layout, std::size_t label) {
+    const DlgRect& text = layout[label].rect;
+    std::size_t nearest = layout.size();
+    for (std::size_t i = 0; i < layout.size(); ++i) {
+        const ControlSpec& row = layout[i];
+        const bool field = row.kind == ControlKind::Edit || row.kind == ControlKind::ReadOnlyField;
+        const bool same_line =
+            row.rect.y < text.y + text.height && text.y < row.rect.y + row.rect.height;
+        if (field && same_line && row.rect.x > text.x &&
+            (nearest == layout.size() || row.rect.x < layout[nearest].rect.x)) {
+            nearest = i;
+        }
+    }
+    return nearest;
 }
 
 }  // namespace
@@ -189,8 +209,8 @@ bool CPropertyPage::ActivateMnemonic(const QKeySequence& key) {
             button->animateClick();
             return true;
         }
-        if (auto* label = qobject_cast<QLabel*>(control); label && label->buddy()) {
-            label->buddy()->setFocus(Qt::ShortcutFocusReason);
+        if (QWidget* target = MnemonicTarget(i)) {
+            target->setFocus(Qt::ShortcutFocusReason);
             return true;
         }
     }
@@ -223,6 +243,23 @@ void CPropertyPage::hideEvent(QHideEvent* event) {
 }
 
 bool CPropertyPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Shortcut && qobject_cast<QLabel*>(watched) != nullptr) {
+        // The label's buddy is the field it names; its "&" key goes where the
+        // layout's Tab order says, as QLabel would have sent it to a buddy.
+        const auto it = std::find_if(controls_.begin(), controls_.end(),
+                                     [watched](const auto& e) { return e.second == watched; });
+        QWidget* target = it != controls_.end()
+                              ? MnemonicTarget(static_cast<std::size_t>(it - controls_.begin()))
+                              : nullptr;
+        if (target != nullptr) {
+            target->setFocus(Qt::ShortcutFocusReason);
+            auto* button = qobject_cast<QAbstractButton*>(target);
+            if (button != nullptr && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+                button->animateClick();
+            }
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress && qobject_cast<QPlainTextEdit*>(watched) != nullptr) {
         // Enter inside a text box stays there instead of pressing the default button.
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -259,6 +296,18 @@ bool CPropertyPage::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+QWidget* CPropertyPage::MnemonicTarget(std::size_t label) const {
+    if (layout_[label].kind != ControlKind::Label) {
+        return nullptr;
+    }
+    for (std::size_t j = label + 1; j < layout_.size() && j < controls_.size(); ++j) {
+        if (TakesFocus(layout_[j].kind)) {
+            return controls_[j].second;
+        }
+    }
+    return nullptr;
+}
+
 void CPropertyPage::Dispatch(int id, ControlEvent event) {
     const auto it = handlers_.find({id, event});
     if (it != handlers_.end()) {
@@ -272,17 +321,20 @@ void CPropertyPage::CreateControls() {
         QWidget* control = CreateControl(row);
         controls_.emplace_back(row.id, control);
     }
-    // A label's mnemonic focuses the next control in Tab order after it.
+    // A label's buddy is what a screen reader hears it name: the field beside
+    // it. A label with a mnemonic but no field beside it keeps the control
+    // its "&" key focuses as its buddy, so the key works at all.
     for (std::size_t i = 0; i < layout_.size(); ++i) {
         auto* label = qobject_cast<QLabel*>(controls_[i].second);
         if (label == nullptr || layout_[i].kind != ControlKind::Label) {
             continue;
         }
-        for (std::size_t j = i + 1; j < layout_.size(); ++j) {
-            if (TakesFocus(layout_[j].kind)) {
-                label->setBuddy(controls_[j].second);
-                break;
-            }
+        const std::size_t field = FieldBeside(layout_, i);
+        if (field < controls_.size()) {
+            label->setBuddy(controls_[field].second);
+            label->installEventFilter(this);
+        } else if (!QKeySequence::mnemonic(label->text()).isEmpty()) {
+            label->setBuddy(MnemonicTarget(i));
         }
     }
     for (const auto& [id, control] : controls_) {

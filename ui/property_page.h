@@ -21,7 +21,8 @@ namespace morvane {
 struct Services;
 
 enum class ControlKind {
-    Label,          // static text; a "&" mnemonic focuses the next focusable control
+    Label,          // static text naming the field beside it; a "&" mnemonic focuses the
+                    // next focusable control
     Edit,           // single-line entry field with a border
     Button,         // push button
     DefaultButton,  // the page's default push button (Enter in a field clicks it)
@@ -145,6 +146,8 @@ class CPropertyPage : public QWidget {
   private:
     void CreateControls();
     QWidget* CreateControl(const ControlSpec& row);
+    // Where a label's "&" key sends the focus: the next control in Tab order.
+    [[nodiscard]] QWidget* MnemonicTarget(std::size_t label) const;
     void Dispatch(int id, ControlEvent event);
 
     QString caption_;
