@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/accessible_tab_bar.h"
 #include "ui/property_page.h"
 
 namespace morvane {
@@ -23,6 +24,7 @@ CPropertySheet::CPropertySheet(std::string_view caption, QWidget* parent, int fi
       ok_(new QPushButton(tr("OK"), this)),
       cancel_(new QPushButton(tr("Cancel"), this)),
       first_page_(first_page) {
+    InstallAccessibleTabBar();
     setWindowTitle(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(ok_, QDialogButtonBox::AcceptRole);
