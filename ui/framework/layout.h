@@ -9,7 +9,8 @@
 namespace morvane {
 
 enum class ControlKind {
-    Label,          // static text; a "&" mnemonic focuses the next focusable control
+    Label,          // static text naming the field beside it; a "&" mnemonic focuses the
+                    // next focusable control
     Edit,           // single-line entry field with a border
     Button,         // push button
     DefaultButton,  // the page's default push button (Enter in a field clicks it)

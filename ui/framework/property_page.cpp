@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QShortcutEvent>
 #include <QShowEvent>
 #include <QToolTip>
 #include <QValidator>
@@ -39,6 +40,25 @@ class LowerCaseValidator : public QValidator {
 
 bool TakesFocus(ControlKind kind) {
     return kind != ControlKind::Label && kind != ControlKind::Picture;
+}
+
+// The field a label names for a screen reader: the nearest entry or read-only
+// field that starts right of the label's start on the same line. Its "&" key
+// is another matter: that goes to the next control in Tab order.
+std::size_t FieldBeside(std::span<const ControlSpec> layout, std::size_t label) {
+    const DlgRect& text = layout[label].rect;
+    std::size_t nearest = layout.size();
+    for (std::size_t i = 0; i < layout.size(); ++i) {
+        const ControlSpec& row = layout[i];
+        const bool field = row.kind == ControlKind::Edit || row.kind == ControlKind::ReadOnlyField;
+        const bool same_line =
+            row.rect.y < text.y + text.height && text.y < row.rect.y + row.rect.height;
+        if (field && same_line && row.rect.x > text.x &&
+            (nearest == layout.size() || row.rect.x < layout[nearest].rect.x)) {
+            nearest = i;
+        }
+    }
+    return nearest;
 }
 
 }  // namespace
@@ -113,7 +133,8 @@ QPushButton* CPropertyPage::DefaultButton() const {
 }
 
 bool CPropertyPage::ActivateMnemonic(const QKeySequence& key) {
-    for (const Control& control : controls_) {
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const Control& control = controls_[i];
         if (QKeySequence::mnemonic(FromUtf8(control.row->text)) != key) {
             continue;
         }
@@ -122,8 +143,8 @@ bool CPropertyPage::ActivateMnemonic(const QKeySequence& key) {
             button->animateClick();
             return true;
         }
-        if (auto* label = qobject_cast<QLabel*>(control.widget); label && label->buddy()) {
-            label->buddy()->setFocus(Qt::ShortcutFocusReason);
+        if (QWidget* target = MnemonicTarget(i)) {
+            target->setFocus(Qt::ShortcutFocusReason);
             return true;
         }
     }
@@ -154,6 +175,23 @@ void CPropertyPage::hideEvent(QHideEvent* event) {
 }
 
 bool CPropertyPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Shortcut && qobject_cast<QLabel*>(watched) != nullptr) {
+        // The label's buddy is the field it names; its "&" key goes where the
+        // layout's Tab order says, as QLabel would have sent it to a buddy.
+        const auto it = std::find_if(controls_.begin(), controls_.end(),
+                                     [watched](const Control& c) { return c.widget == watched; });
+        QWidget* target = it != controls_.end()
+                              ? MnemonicTarget(static_cast<std::size_t>(it - controls_.begin()))
+                              : nullptr;
+        if (target != nullptr) {
+            target->setFocus(Qt::ShortcutFocusReason);
+            auto* button = qobject_cast<QAbstractButton*>(target);
+            if (button != nullptr && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+                button->animateClick();
+            }
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress && qobject_cast<QPlainTextEdit*>(watched) != nullptr) {
         // Enter inside a text box stays there instead of pressing the default button.
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -190,6 +228,16 @@ bool CPropertyPage::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+QWidget* CPropertyPage::MnemonicTarget(std::size_t label) const {
+    if (controls_[label].row->kind != ControlKind::Label) {
+        return nullptr;
+    }
+    const auto next =
+        std::find_if(controls_.begin() + static_cast<std::ptrdiff_t>(label) + 1, controls_.end(),
+                     [](const Control& c) { return TakesFocus(c.row->kind); });
+    return next != controls_.end() ? next->widget : nullptr;
+}
+
 void CPropertyPage::Dispatch(int id, ControlEvent event) {
     const auto it = handlers_.find({id, event});
     if (it != handlers_.end()) {
@@ -202,15 +250,20 @@ void CPropertyPage::CreateControls() {
     for (const ControlSpec& row : layout_) {
         controls_.push_back({&row, CreateControl(row)});
     }
-    // A label's mnemonic focuses the next control in Tab order after it.
-    for (auto label = controls_.begin(); label != controls_.end(); ++label) {
-        if (label->row->kind != ControlKind::Label) {
+    // A label's buddy is what a screen reader hears it name: the field beside
+    // it. A label with a mnemonic but no field beside it keeps the control
+    // its "&" key focuses as its buddy, so the key works at all.
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        auto* label = qobject_cast<QLabel*>(controls_[i].widget);
+        if (label == nullptr || controls_[i].row->kind != ControlKind::Label) {
             continue;
         }
-        const auto next = std::find_if(label + 1, controls_.end(),
-                                       [](const Control& c) { return TakesFocus(c.row->kind); });
-        if (next != controls_.end()) {
-            static_cast<QLabel*>(label->widget)->setBuddy(next->widget);
+        const std::size_t field = FieldBeside(layout_, i);
+        if (field < controls_.size()) {
+            label->setBuddy(controls_[field].widget);
+            label->installEventFilter(this);
+        } else if (!QKeySequence::mnemonic(label->text()).isEmpty()) {
+            label->setBuddy(MnemonicTarget(i));
         }
     }
     for (const Control& control : controls_) {

@@ -97,6 +97,8 @@ class CPropertyPage : public QWidget {
 
     void CreateControls();
     QWidget* CreateControl(const ControlSpec& row);
+    // Where a label's "&" key sends the focus: the next control in Tab order.
+    [[nodiscard]] QWidget* MnemonicTarget(std::size_t label) const;
     void Dispatch(int id, ControlEvent event);
 
     QString caption_;

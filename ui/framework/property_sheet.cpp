@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/framework/accessible_tab_bar.h"
 #include "ui/framework/property_page.h"
 #include "ui/framework/qt_text.h"
 
@@ -23,6 +24,7 @@ CPropertySheet::CPropertySheet(std::string_view caption, QWidget* parent, int fi
       // Plain-text buttons: no icon-theme lookup at start-up.
       ok_(new QPushButton(tr("OK"), this)),
       first_page_(first_page) {
+    InstallAccessibleTabBar();
     setWindowTitle(FromUtf8(caption));
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(ok_, QDialogButtonBox::AcceptRole);

@@ -75,11 +75,21 @@ class ReportFileDialog : public QFileDialog {
     }
 };
 
+// Hands the keyboard back to the window that opened a dialog. A Wayland
+// compositor or an X window manager does this by itself; a bare X server
+// leaves the keyboard with no window, and the next key pressed is lost.
+void ReturnFocus(QWidget* owner) {
+    if (owner != nullptr && owner->isVisible()) {
+        owner->activateWindow();
+    }
+}
+
 }  // namespace
 
 void QtMessageService::Show(std::string_view text, MessageIcon icon) {
     QMessageBox box(ToQtIcon(icon), CWinApp::AppName(), FromUtf8(text), QMessageBox::Ok, owner_);
     box.exec();
+    ReturnFocus(owner_);
 }
 
 QString ToQtFilter(const FileFilter& filter) {
@@ -106,7 +116,9 @@ std::optional<std::string> QtSaveAsService::AskPath(const SaveAsRequest& request
     }
     dialog.setDefaultSuffix(FromUtf8(request.default_suffix));
     dialog.selectFile(FromUtf8(request.initial_name));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    const int result = dialog.exec();
+    ReturnFocus(owner_);
+    if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
     return dialog.selectedFiles().constFirst().toStdString();

@@ -1,0 +1,64 @@
+# shellcheck shell=bash
+# SPDX-FileCopyrightText: 2026 The Morvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Shared by the real sessions: a work folder and processes cleaned up on
+# exit, bounded polling, the tools check and an X display of their own.
+# Sourced; the caller sets `name` for its messages.
+: "${name:=e2e}"
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  local pid
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "$name: $*" >&2
+  [ -s "$work/out.log" ] && sed 's/^/  program: /' "$work/out.log" >&2
+  exit 1
+}
+
+# Runs "$@" until it succeeds, for at most 10 s.
+poll() {
+  for _ in $(seq 200); do
+    "$@" && return 0
+    sleep 0.05
+  done
+  return 1
+}
+exited() { ! kill -0 "$1" 2>/dev/null; }
+
+# A part the run needs is not installed. A developer's run without it is
+# skipped (CTest's code 77); under CI it fails, as scripts/install-deps
+# provides every part.
+missing() {
+  [ "${CI:-}" = true ] && fail "missing $* (scripts/install-deps installs it)"
+  echo "$name: skipped, missing $* (scripts/install-deps installs it)"
+  exit 77
+}
+need() {
+  local absent=() tool
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null 2>&1 || absent+=("$tool")
+  done
+  [ ${#absent[@]} -eq 0 ] || missing "${absent[*]}"
+}
+
+# An Xvfb display of our own: Xvfb picks a free number and writes it once
+# it accepts connections. No reset when its last client leaves, which would
+# refuse connections for a moment and drop the root window's properties.
+# The session's runtime folder is private too.
+start_display() {
+  mkfifo "$work/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
+  pids+=($!)
+  local number
+  read -r -t 10 number <"$work/display" || fail "Xvfb did not start"
+  export DISPLAY=":$number"
+  unset WAYLAND_DISPLAY
+  export XDG_RUNTIME_DIR="$work/runtime"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+}

@@ -1,0 +1,166 @@
+// SPDX-FileCopyrightText: 2026 The Morvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/framework/accessible_tab_bar.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeySequence>
+#include <QPointer>
+#include <QTabBar>
+#include <map>
+
+namespace morvane {
+namespace {
+
+// A caption as heard: "&Birth/Destiny Number" is "Birth/Destiny Number", "&&" one "&".
+QString WithoutMnemonic(QString text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&')) {
+            text.remove(i, 1);
+        }
+    }
+    return text;
+}
+
+class TabAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+  public:
+    TabAccessible(QTabBar* bar, int index) : bar_(bar), index_(index) {}
+
+    bool isValid() const override { return bar_ != nullptr && index_ < bar_->count(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return parent()->window(); }
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(bar_);
+    }
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+
+    QString text(QAccessible::Text t) const override {
+        if (!isValid()) {
+            return {};
+        }
+        switch (t) {
+            case QAccessible::Name:
+                return WithoutMnemonic(bar_->tabText(index_));
+            case QAccessible::Accelerator:
+                return QKeySequence::mnemonic(bar_->tabText(index_))
+                    .toString(QKeySequence::NativeText);
+            default:
+                return {};
+        }
+    }
+    void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
+
+    QRect rect() const override {
+        if (!isValid()) {
+            return {};
+        }
+        const QRect tab = bar_->tabRect(index_);
+        return {bar_->mapToGlobal(tab.topLeft()), tab.size()};
+    }
+    QAccessible::Role role() const override { return QAccessible::PageTab; }
+    QAccessible::State state() const override {
+        if (!isValid()) {
+            QAccessible::State invalid;
+            invalid.invalid = true;
+            return invalid;
+        }
+        QAccessible::State state = parent()->state();
+        const bool shown = index_ == bar_->currentIndex();
+        state.selectable = true;
+        state.selected = shown;
+        state.focused = shown && bar_->hasFocus();
+        return state;
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                    : nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction() && isValid()) {
+            bar_->setCurrentIndex(index_);
+        }
+    }
+    QStringList keyBindingsForAction(const QString& /*action*/) const override { return {}; }
+
+  private:
+    QPointer<QTabBar> bar_;
+    int index_;
+};
+
+class TabBarAccessible : public QAccessibleWidget {
+  public:
+    explicit TabBarAccessible(QTabBar* bar) : QAccessibleWidget(bar, QAccessible::PageTabList) {}
+    ~TabBarAccessible() override {
+        for (const auto& [index, id] : tabs_) {
+            QAccessible::deleteAccessibleInterface(id);
+        }
+    }
+    TabBarAccessible(const TabBarAccessible&) = delete;
+    TabBarAccessible& operator=(const TabBarAccessible&) = delete;
+    TabBarAccessible(TabBarAccessible&&) = delete;
+    TabBarAccessible& operator=(TabBarAccessible&&) = delete;
+
+    int childCount() const override { return bar()->count(); }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= bar()->count()) {
+            return nullptr;
+        }
+        auto it = tabs_.find(index);
+        if (it == tabs_.end()) {
+            // Qt's registry owns the interface until the destructor below.
+            auto* tab = new TabAccessible(bar(), index);
+            // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): owned as said above
+            it = tabs_.emplace(index, QAccessible::registerAccessibleInterface(tab)).first;
+        }
+        return QAccessible::accessibleInterface(it->second);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const QAccessible::Id id = QAccessible::uniqueId(const_cast<QAccessibleInterface*>(child));
+        for (const auto& [index, tab] : tabs_) {
+            if (tab == id) {
+                return index;
+            }
+        }
+        return -1;
+    }
+    QAccessibleInterface* focusChild() const override {
+        return bar()->hasFocus() ? child(bar()->currentIndex()) : nullptr;
+    }
+    QString text(QAccessible::Text t) const override {
+        // The list is known by its shown page, as Qt's own interface has it.
+        if (t == QAccessible::Name && bar()->currentIndex() >= 0) {
+            return WithoutMnemonic(bar()->tabText(bar()->currentIndex()));
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+  private:
+    QTabBar* bar() const { return static_cast<QTabBar*>(widget()); }
+
+    mutable std::map<int, QAccessible::Id> tabs_;
+};
+
+QAccessibleInterface* TabBarFactory(const QString& class_name, QObject* object) {
+    auto* bar = qobject_cast<QTabBar*>(object);
+    if (bar != nullptr && class_name == QLatin1String("QTabBar")) {
+        return new TabBarAccessible(bar);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void InstallAccessibleTabBar() {
+    static bool installed = false;
+    if (!installed) {
+        installed = true;
+        QAccessible::installFactory(TabBarFactory);
+    }
+}
+
+}  // namespace morvane
