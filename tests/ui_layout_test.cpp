@@ -2,9 +2,12 @@
 // every caption fitting its control in the window's real font.
 
 #include <QAbstractButton>
+#include <QFontInfo>
 #include <QLabel>
 #include <QTabWidget>
+#include <cstdlib>
 #include <functional>
+#include <string>
 
 #include "tests/ui_support.h"
 #include "ui/framework/dialog_units.h"
@@ -68,16 +71,47 @@ void ForEveryPage(const QFont& font, const std::function<void(QWidget* page)>& c
 }
 
 const QFont kFonts[] = {
-    QFont("DejaVu Sans", 9), QFont("DejaVu Sans", 12), QFont("DejaVu Serif", 10),
+    QFont("DejaVu Sans", 9),
+    QFont("DejaVu Sans", 12),
+    QFont("DejaVu Serif", 10),
     QFont("DejaVu Sans Mono", 10),  // wider than any layout was drawn for
+    QFont("Liberation Sans", 10),
+    QFont("Noto Sans", 12),
+    QFont("URW Gothic", 9),  // its line spacing exceeds its height
 };
+
+// Runs `check` in each font that is really installed. A missing one fails the
+// run under CI, which must have them all; elsewhere the test is skipped
+// once the others are checked, naming what to install.
+void ForEveryFont(const std::function<void(const QFont& font)>& check) {
+    const bool ci = std::getenv("CI") != nullptr && std::string(std::getenv("CI")) == "true";
+    std::string missing;
+    for (const QFont& font : kFonts) {
+        // A family found under two foundries reads "URW Gothic [UKWN]".
+        const QString resolved = QFontInfo(font).family().section(QStringLiteral(" ["), 0, 0);
+        if (resolved.compare(font.family(), Qt::CaseInsensitive) != 0) {
+            missing += ' ' + font.family().toStdString() + ',';
+            continue;
+        }
+        check(font);
+    }
+    if (!missing.empty()) {
+        missing.pop_back();
+        if (ci) {
+            ADD_FAILURE() << "fonts not installed:" << missing << " (scripts/install-deps)";
+        } else {
+            GTEST_SKIP() << "fonts not installed:" << missing
+                         << "; scripts/install-deps installs them";
+        }
+    }
+}
 
 QString Drawn(const QString& caption) {
     return QString(caption).remove(QLatin1Char('&'));
 }
 
 TEST(PageLayoutTest, EveryOneLineCaptionFitsItsControl) {
-    for (const QFont& font : kFonts) {
+    ForEveryFont([](const QFont& font) {
         ForEveryPage(font, [&font](QWidget* page) {
             for (const QLabel* label : page->findChildren<QLabel*>()) {
                 if (label->wordWrap() || label->text().isEmpty()) {
@@ -93,7 +127,33 @@ TEST(PageLayoutTest, EveryOneLineCaptionFitsItsControl) {
                     << button->text().toStdString() << " in " << font.family().toStdString();
             }
         });
-    }
+    });
+}
+
+// Laid out as the label draws it: its own font, its wrapping, its width.
+TEST(PageLayoutTest, EveryLabelHoldsItsWholeText) {
+    ForEveryFont([](const QFont& font) {
+        ForEveryPage(font, [&font](QWidget* page) {
+            for (const QLabel* label : page->findChildren<QLabel*>()) {
+                if (label->text().isEmpty()) {
+                    continue;  // the picture
+                }
+                const int flags = static_cast<int>(label->alignment()) |
+                                  (label->wordWrap() ? Qt::TextWordWrap : 0);
+                const QRect box = label->contentsRect();
+                const QRect text =
+                    label->fontMetrics().boundingRect(box, flags, Drawn(label->text()));
+                EXPECT_TRUE(box.contains(text))
+                    << label->text().toStdString() << " needs " << text.width() << "x"
+                    << text.height() << ", has " << box.width() << "x" << box.height() << " in "
+                    << font.family().toStdString();
+                if (label->wordWrap()) {
+                    EXPECT_LE(label->heightForWidth(label->width()), label->height())
+                        << label->text().toStdString() << " in " << font.family().toStdString();
+                }
+            }
+        });
+    });
 }
 
 }  // namespace

@@ -226,7 +226,7 @@ QWidget* CPropertyPage::CreateControl(const ControlSpec& row) {
         case ControlKind::Label: {
             auto* label = new QLabel(text, this);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setWordWrap(row.rect.height > 8);
+            label->setWordWrap(WrapsText(row));
             label->setTextFormat(Qt::PlainText);
             control = label;
             break;
