@@ -3,8 +3,12 @@
 
 #include <QAbstractButton>
 #include <QFontInfo>
+#include <QImage>
 #include <QLabel>
+#include <QPixmap>
+#include <QPlainTextEdit>
 #include <QTabWidget>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -151,6 +155,105 @@ TEST(PageLayoutTest, EveryLabelHoldsItsWholeText) {
                     EXPECT_LE(label->heightForWidth(label->width()), label->height())
                         << label->text().toStdString() << " in " << font.family().toStdString();
                 }
+            }
+        });
+    });
+}
+
+// A window's picture in device pixels, read at window coordinates.
+class Picture {
+  public:
+    explicit Picture(QWidget* window)
+        : image_(window->grab().toImage()), scale_(image_.devicePixelRatio()) {}
+
+    [[nodiscard]] int Gray(QPointF at) const {
+        return qGray(image_.pixel(static_cast<int>(std::floor(at.x() * scale_)),
+                                  static_cast<int>(std::floor(at.y() * scale_))));
+    }
+    // The grays met going from `from` to `to`, one device pixel at a time.
+    [[nodiscard]] std::vector<int> Line(QPointF from, QPointF to) const {
+        const QLineF line(from * scale_, to * scale_);
+        const int steps = static_cast<int>(std::ceil(line.length()));
+        std::vector<int> grays;
+        for (int i = 0; i <= steps; ++i) {
+            const QPointF p = line.pointAt(static_cast<double>(i) / steps);
+            grays.push_back(qGray(image_.pixel(static_cast<int>(std::floor(p.x())),
+                                               static_cast<int>(std::floor(p.y())))));
+        }
+        return grays;
+    }
+
+  private:
+    QImage image_;
+    double scale_;
+};
+
+constexpr int kContrast = 0x18;
+
+// Whether a line from just outside an edge to inside the box meets its frame:
+// a pixel darker than the page and unlike the inside.
+bool CrossesAFrame(const std::vector<int>& grays, int background) {
+    return std::any_of(grays.begin(), grays.end(), [&grays, background](int gray) {
+        return background - gray > kContrast && std::abs(gray - grays.back()) > kContrast;
+    });
+}
+
+// How many separate runs of frame-dark pixels a line meets.
+int FrameRuns(const std::vector<int>& grays, int background) {
+    int runs = 0;
+    bool in_run = false;
+    for (const int gray : grays) {
+        const bool dark = background - gray > kContrast;
+        runs += dark && !in_run ? 1 : 0;
+        in_run = dark;
+    }
+    return runs;
+}
+
+// At a fractional scale the text boxes lost sides of their frames to edges
+// falling between device pixels, and the two boxes of the birth page ran
+// together. Run at the scale of the environment (QT_SCALE_FACTOR).
+TEST(PageLayoutTest, EveryTextBoxFrameIsWholeAtTheScreenScale) {
+    // Logical pixels outside an edge, short of a neighbour one pixel away,
+    // and inside it.
+    constexpr double kOut = 0.5;
+    constexpr double kIn = 3;
+    ForEveryFont([](const QFont& font) {
+        ForEveryPage(font, [&font](QWidget* page) {
+            QWidget* window = page->window();
+            const Picture picture(window);
+            const int background = picture.Gray(page->mapTo(window, QPoint(1, 1)));
+            const std::string where = " in " + font.family().toStdString() + " at scale " +
+                                      std::to_string(window->devicePixelRatioF());
+            const auto boxes = page->findChildren<QPlainTextEdit*>();
+            for (const QPlainTextEdit* box : boxes) {
+                const QRectF r(box->mapTo(window, QPoint()), box->size());
+                const double x = r.left() + r.width() / 3;  // clear of the scroll bar
+                const double y = r.center().y();
+                const struct {
+                    const char* side;
+                    QPointF out;
+                    QPointF in;
+                } edges[] = {
+                    {"top", {x, r.top() - kOut}, {x, r.top() + kIn}},
+                    {"bottom", {x, r.bottom() + kOut}, {x, r.bottom() - kIn}},
+                    {"left", {r.left() - kOut, y}, {r.left() + kIn, y}},
+                    {"right", {r.right() + kOut, y}, {r.right() - kIn, y}},
+                };
+                for (const auto& edge : edges) {
+                    EXPECT_TRUE(CrossesAFrame(picture.Line(edge.out, edge.in), background))
+                        << box->accessibleName().toStdString() << ": " << edge.side
+                        << " side missing" << where;
+                }
+            }
+            if (boxes.size() == 2) {  // the birth and destiny boxes, side by side
+                const QPlainTextEdit* left = boxes[0]->x() < boxes[1]->x() ? boxes[0] : boxes[1];
+                const QPlainTextEdit* right = left == boxes[0] ? boxes[1] : boxes[0];
+                const double y = left->mapTo(window, left->rect().center()).y();
+                const double from = left->mapTo(window, QPoint(left->width(), 0)).x() - 1;
+                const double to = right->mapTo(window, QPoint()).x() + kIn;
+                EXPECT_EQ(FrameRuns(picture.Line({from, y}, {to, y}), background), 2)
+                    << "the two boxes run together" << where;
             }
         });
     });

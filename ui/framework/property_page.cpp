@@ -16,6 +16,7 @@
 
 #include "ui/artwork/artwork.h"
 #include "ui/framework/qt_text.h"
+#include "ui/framework/text_box.h"
 
 namespace morvane {
 namespace {
@@ -269,7 +270,7 @@ QWidget* CPropertyPage::CreateControl(const ControlSpec& row) {
             break;
         }
         case ControlKind::TextBox: {
-            auto* box = new QPlainTextEdit(this);
+            auto* box = new TextBox(this);
             box->setReadOnly(true);
             box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
             box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
