@@ -58,7 +58,7 @@ TEST_F(AccessibilityTest, EveryControlHasASensibleName) {
     };
     for (const auto& c : cases) {
         SelectTab(c.tab);
-        auto* page = dynamic_cast<CPropertyPage*>(sheet->TabControl()->widget(c.tab));
+        CPropertyPage* page = sheet->Page(c.tab);
         ASSERT_NE(page, nullptr);
         QWidget* control = page->GetDlgItem(c.id);
         ASSERT_NE(control, nullptr) << c.id;
@@ -67,8 +67,8 @@ TEST_F(AccessibilityTest, EveryControlHasASensibleName) {
     // Nothing that takes the focus, on any page, goes unnamed.
     for (int tab = 0; tab < sheet->TabControl()->count(); ++tab) {
         SelectTab(tab);
-        for (QWidget* w : sheet->TabControl()->widget(tab)->findChildren<QWidget*>()) {
-            const bool own_control = w->parent() == sheet->TabControl()->widget(tab);
+        for (QWidget* w : sheet->Page(tab)->findChildren<QWidget*>()) {
+            const bool own_control = w->parent() == sheet->Page(tab);
             if (own_control && w->focusPolicy() != Qt::NoFocus && w->isVisible()) {
                 EXPECT_FALSE(AccessibleName(w).isEmpty())
                     << "tab " << tab << ' ' << w->metaObject()->className();

@@ -2,11 +2,13 @@
 // every caption fitting its control in the window's real font.
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QFontInfo>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <cmath>
 #include <cstdlib>
@@ -15,6 +17,7 @@
 
 #include "tests/ui_support.h"
 #include "ui/framework/dialog_units.h"
+#include "ui/framework/placement.h"
 
 namespace morvane::testing {
 namespace {
@@ -69,7 +72,7 @@ void ForEveryPage(const QFont& font, const std::function<void(QWidget* page)>& c
     sheet.show();
     for (int tab = 0; tab < sheet.TabControl()->count(); ++tab) {
         sheet.TabControl()->setCurrentIndex(tab);
-        check(sheet.TabControl()->widget(tab));
+        check(sheet.Page(tab));
     }
     QApplication::setFont(old);
 }
@@ -160,20 +163,46 @@ TEST(PageLayoutTest, EveryLabelHoldsItsWholeText) {
     });
 }
 
-// A window's picture in device pixels, read at window coordinates.
+// The vertical unit is the font's height unless a label needs more; all
+// pages share the units, and a narrow page must not make the window taller
+// than the shared, wider units need.
+TEST(PageLayoutTest, TheVerticalUnitGrowsOnlyWhereALabelNeedsIt) {
+    const struct {
+        QFont font;
+        bool grows;
+    } cases[] = {
+        {QFont("DejaVu Sans", 9), false},
+        {QFont("Noto Sans", 9), false},
+        {QFont("URW Gothic", 9), true},  // a line gap
+    };
+    for (const auto& c : cases) {
+        if (QFontInfo(c.font).family().section(QStringLiteral(" ["), 0, 0) != c.font.family()) {
+            continue;  // reported by the tests above
+        }
+        ForEveryPage(c.font, [&c](QWidget* page) {
+            const int height = QFontMetrics(c.font).height();
+            const int unit = static_cast<CPropertyPage*>(page)->Units().base_y;
+            if (c.grows) {
+                EXPECT_GT(unit, height) << c.font.family().toStdString();
+            } else {
+                EXPECT_EQ(unit, height) << c.font.family().toStdString();
+            }
+        });
+    }
+}
+
+// A window's picture in device pixels, read at coordinates of a widget in
+// it whose top-left corner is at `origin`.
 class Picture {
   public:
-    explicit Picture(QWidget* window)
-        : image_(window->grab().toImage()), scale_(image_.devicePixelRatio()) {}
+    Picture(QWidget* window, QPoint origin)
+        : image_(window->grab().toImage()), scale_(image_.devicePixelRatio()), origin_(origin) {}
 
-    [[nodiscard]] int Gray(QPointF at) const {
-        return qGray(image_.pixel(static_cast<int>(std::floor(at.x() * scale_)),
-                                  static_cast<int>(std::floor(at.y() * scale_))));
-    }
+    [[nodiscard]] int Gray(QPointF at) const { return Line(at, at).front(); }
     // The grays met going from `from` to `to`, one device pixel at a time.
     [[nodiscard]] std::vector<int> Line(QPointF from, QPointF to) const {
-        const QLineF line(from * scale_, to * scale_);
-        const int steps = static_cast<int>(std::ceil(line.length()));
+        const QLineF line((from + origin_) * scale_, (to + origin_) * scale_);
+        const int steps = std::max(1, static_cast<int>(std::ceil(line.length())));
         std::vector<int> grays;
         for (int i = 0; i <= steps; ++i) {
             const QPointF p = line.pointAt(static_cast<double>(i) / steps);
@@ -186,7 +215,11 @@ class Picture {
   private:
     QImage image_;
     double scale_;
+    QPointF origin_;
 };
+
+// Room kept around a place scrolled into view, in logical pixels.
+constexpr int kFrameMargin = 20;
 
 constexpr int kContrast = 0x18;
 
@@ -221,13 +254,21 @@ TEST(PageLayoutTest, EveryTextBoxFrameIsWholeAtTheScreenScale) {
     ForEveryFont([](const QFont& font) {
         ForEveryPage(font, [&font](QWidget* page) {
             QWidget* window = page->window();
-            const Picture picture(window);
-            const int background = picture.Gray(page->mapTo(window, QPoint(1, 1)));
             const std::string where = " in " + font.family().toStdString() + " at scale " +
                                       std::to_string(window->devicePixelRatioF());
+            // A page larger than its room is scrolled to each place looked at.
+            auto* area = qobject_cast<QScrollArea*>(page->parentWidget()->parentWidget());
+            ASSERT_NE(area, nullptr);
+            const auto picture_at = [area, page, window](QPointF in_page) {
+                // The place and a margin round it come into view.
+                area->ensureVisible(static_cast<int>(in_page.x()), static_cast<int>(in_page.y()),
+                                    kFrameMargin, kFrameMargin);
+                return Picture(window, page->mapTo(window, QPoint()));
+            };
+            const int background = picture_at(QPointF(1, 1)).Gray(QPointF(1, 1));
             const auto boxes = page->findChildren<QPlainTextEdit*>();
             for (const QPlainTextEdit* box : boxes) {
-                const QRectF r(box->mapTo(window, QPoint()), box->size());
+                const QRectF r(box->pos(), box->size());    // in the page
                 const double x = r.left() + r.width() / 3;  // clear of the scroll bar
                 const double y = r.center().y();
                 const struct {
@@ -241,6 +282,7 @@ TEST(PageLayoutTest, EveryTextBoxFrameIsWholeAtTheScreenScale) {
                     {"right", {r.right() + kOut, y}, {r.right() - kIn, y}},
                 };
                 for (const auto& edge : edges) {
+                    const Picture picture = picture_at(edge.in);
                     EXPECT_TRUE(CrossesAFrame(picture.Line(edge.out, edge.in), background))
                         << box->accessibleName().toStdString() << ": " << edge.side
                         << " side missing" << where;
@@ -249,14 +291,112 @@ TEST(PageLayoutTest, EveryTextBoxFrameIsWholeAtTheScreenScale) {
             if (boxes.size() == 2) {  // the birth and destiny boxes, side by side
                 const QPlainTextEdit* left = boxes[0]->x() < boxes[1]->x() ? boxes[0] : boxes[1];
                 const QPlainTextEdit* right = left == boxes[0] ? boxes[1] : boxes[0];
-                const double y = left->mapTo(window, left->rect().center()).y();
-                const double from = left->mapTo(window, QPoint(left->width(), 0)).x() - 1;
-                const double to = right->mapTo(window, QPoint()).x() + kIn;
-                EXPECT_EQ(FrameRuns(picture.Line({from, y}, {to, y}), background), 2)
+                const double y = left->geometry().center().y();
+                const QPointF from(left->x() + left->width() - 1, y);
+                const QPointF to(right->x() + kIn, y);
+                const Picture picture = picture_at((from + to) / 2);
+                EXPECT_EQ(FrameRuns(picture.Line(from, to), background), 2)
                     << "the two boxes run together" << where;
             }
         });
     });
+}
+
+TEST(WindowPlacementTest, TheFrameIsCentredInTheFreeAreaNeverAboveIt) {
+    struct Case {
+        const char* what;
+        QRect available;
+        QMargins frame;
+        QSize size;
+        QRect placed;  // the window without its frame
+    };
+    const Case cases[] = {
+        {"a laptop with a panel below",
+         {0, 0, 1024, 574},
+         {5, 24, 5, 5},
+         {676, 464},
+         {174, 64, 676, 464}},
+        {"a panel above, exactly full", {0, 30, 1024, 570}, {}, {1024, 570}, {0, 30, 1024, 570}},
+        {"too tall: the title bar stays on the screen",
+         {0, 0, 1024, 574},
+         {5, 24, 5, 5},
+         {1014, 590},
+         {5, 24, 1014, 590}},
+        {"too wide and tall", {0, 0, 800, 500}, {4, 20, 4, 4}, {900, 600}, {4, 20, 900, 600}},
+        {"a second screen to the right",
+         {1920, 0, 1280, 1024},
+         {1, 1, 1, 1},
+         {100, 100},
+         {2510, 462, 100, 100}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CentredGeometry(c.available, c.frame, c.size), c.placed) << c.what;
+    }
+}
+
+TEST(WindowPlacementTest, AWindowTooLargeShrinksToTheFreeAreaLessItsFrame) {
+    struct Case {
+        QRect available;
+        QMargins frame;
+        QSize size;
+        QSize fitting;
+    };
+    const Case cases[] = {
+        {{0, 0, 1024, 574}, {5, 24, 5, 5}, {676, 464}, {676, 464}},    // fits: unchanged
+        {{0, 0, 1024, 574}, {5, 24, 5, 5}, {1014, 590}, {1014, 545}},  // too tall
+        {{0, 0, 1024, 574}, {5, 24, 5, 5}, {1020, 545}, {1014, 545}},  // too wide by the frame
+        {{0, 26, 683, 383}, {3, 16, 3, 3}, {676, 464}, {676, 364}},    // 150 %, panel above
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FittingSize(c.available, c.frame, c.size), c.fitting)
+            << c.size.width() << "x" << c.size.height();
+    }
+}
+
+// The window as it opens on the screen CTest describes (a 1024x600 laptop
+// at several scales): inside the screen's free area; fixed at its natural
+// size where that fits; OK, Cancel and every control of every page within
+// reach of the keyboard where it does not.
+TEST(WindowPlacementTest, OpensInsideTheScreenWithEveryControlInReach) {
+    FakeServices fakes;
+    CAllPages sheet(MainCaption(), nullptr, 0, fakes.services);
+    sheet.show();
+    sheet.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&sheet));
+    const QRect available = sheet.screen()->availableGeometry();
+    // Placed once more when framed, which a window manager does in its own time.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return available.contains(sheet.frameGeometry()); }))
+        << "frame " << sheet.frameGeometry().x() << "," << sheet.frameGeometry().y() << " "
+        << sheet.frameGeometry().width() << "x" << sheet.frameGeometry().height()
+        << " outside the screen's free area";
+    const QSize natural = sheet.sizeHint();
+    const QMargins frame = sheet.windowHandle()->frameMargins();
+    const bool fits = FittingSize(available, frame, natural) == natural;
+    if (fits) {
+        EXPECT_EQ(sheet.size(), natural);
+        EXPECT_EQ(sheet.minimumSize(), sheet.maximumSize()) << "no longer fixed";
+    } else {
+        EXPECT_LT(sheet.height(), natural.height());
+    }
+    const auto buttons = sheet.findChild<QDialogButtonBox*>()->buttons();
+    ASSERT_EQ(buttons.size(), 2);
+    for (const QAbstractButton* button : buttons) {
+        EXPECT_TRUE(available.contains(QRect(button->mapToGlobal(QPoint()), button->size())))
+            << button->text().toStdString() << " off the screen";
+    }
+    for (int tab = 0; tab < sheet.TabControl()->count(); ++tab) {
+        sheet.SetActivePage(tab);
+        CPropertyPage* page = sheet.Page(tab);
+        for (QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (control->focusPolicy() == Qt::NoFocus) {
+                continue;
+            }
+            control->setFocus(Qt::TabFocusReason);
+            EXPECT_FALSE(control->visibleRegion().isEmpty())
+                << "tab " << tab << ": " << control->accessibleName().toStdString()
+                << " cannot be brought into view";
+        }
+    }
 }
 
 }  // namespace

@@ -49,10 +49,12 @@ DialogUnits DialogUnits::Fitting(const QFont& font, std::span<const ControlSpec>
             ++units.base_x;
         }
     }
-    // Then the height of every label at its final width. The font's height
-    // makes the unit, but a line can run a pixel taller, and wrapped lines
-    // stand a line spacing apart, which is more than the height in fonts
-    // with a line gap.
+    return units.TallEnough(font, layout);
+}
+
+DialogUnits DialogUnits::TallEnough(const QFont& font, std::span<const ControlSpec> layout) const {
+    const QFontMetrics metrics(font);
+    DialogUnits units = *this;
     for (const ControlSpec& row : layout) {
         if (row.kind != ControlKind::Label || row.text.empty() || row.rect.width <= 0 ||
             row.rect.height <= 0) {
