@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace morvane {
@@ -63,12 +64,18 @@ class Placer : public QObject {
         return frame;
     }
 
-    void Place(const QMargins& frame) {
+    void Place(QMargins frame) {
         const QScreen* screen = window_->screen();
         if (screen == nullptr) {
             return;
         }
         const QRect available = screen->availableGeometry();
+        // At a fractional scale the free area and the frame come rounded to
+        // whole logical pixels, either way; a pixel more of frame all round
+        // keeps the real one inside.
+        if (screen->devicePixelRatio() != std::floor(screen->devicePixelRatio())) {
+            frame += QMargins(1, 1, 1, 1);
+        }
         if (fit_) {
             fit_(available, frame);
         } else if (window_->minimumSize() != window_->maximumSize()) {

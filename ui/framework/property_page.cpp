@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -10,11 +11,12 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QShowEvent>
-#include <QToolTip>
+#include <QTimer>
 #include <QValidator>
 #include <algorithm>
 
 #include "ui/artwork/artwork.h"
+#include "ui/framework/field_tip.h"
 #include "ui/framework/qt_text.h"
 #include "ui/framework/text_box.h"
 
@@ -162,12 +164,21 @@ bool CPropertyPage::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (event->type() == QEvent::FocusIn) {
-        // A keyboard user sees a field's explanation as a mouse user would.
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::ToolTip) {
         auto* field = qobject_cast<QLineEdit*>(watched);
         if (field != nullptr && field->isReadOnly() && !field->toolTip().isEmpty()) {
-            QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), field->toolTip(),
-                               field);
+            if (event->type() == QEvent::ToolTip) {
+                ShowFieldTip(field, static_cast<QHelpEvent*>(event)->globalPos());
+                return true;
+            }
+            // A keyboard user sees a field's explanation as a mouse user
+            // would. Not yet: the focus change that follows this event
+            // hides any tooltip shown now.
+            QTimer::singleShot(0, field, [field] {
+                if (field->hasFocus()) {
+                    ShowFieldTipBeside(field);
+                }
+            });
         }
     }
     if (event->type() == QEvent::FocusOut && !in_focus_check_) {
