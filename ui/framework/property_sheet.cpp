@@ -8,6 +8,7 @@
 #include <QShortcut>
 #include <QShortcutEvent>
 #include <QShowEvent>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -145,16 +146,26 @@ void CPropertySheet::FitIn(const QRect& available, const QMargins& frame) {
         layout()->setSizeConstraint(QLayout::SetFixedSize);
         return;
     }
+    // Room for the scroll bar that the short side brings, if there is room,
+    // so that the other side need not scroll too.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const QSize wanted = natural + QSize(fitting.height() < natural.height() ? bar : 0,
+                                         fitting.width() < natural.width() ? bar : 0);
+    const QSize size = FittingSize(available, frame, wanted);
     layout()->setSizeConstraint(QLayout::SetNoConstraint);
-    setMinimumSize(minimumSizeHint().boundedTo(fitting));
-    setMaximumSize(natural);
-    resize(fitting);
+    setMinimumSize(minimumSizeHint().boundedTo(size));
+    setMaximumSize(wanted);
+    resize(size);
 }
 
 void CPropertySheet::ShowFocused(QWidget* focused) {
     for (int i = 0; i < tabs_->count() && focused != nullptr; ++i) {
         if (Page(i) != nullptr && Page(i)->isAncestorOf(focused)) {
-            static_cast<PageArea*>(tabs_->widget(i))->ensureWidgetVisible(focused);
+            // Scrolled no further than needed: a page keeps its top in view
+            // while its first control does.
+            constexpr int kMargin = 4;
+            static_cast<PageArea*>(tabs_->widget(i))
+                ->ensureWidgetVisible(focused, kMargin, kMargin);
         }
     }
 }
