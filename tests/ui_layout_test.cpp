@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "tests/ui_support.h"
 #include "ui/framework/dialog_units.h"
@@ -91,7 +92,8 @@ const QFont kFonts[] = {
 // run under CI, which must have them all; elsewhere the test is skipped
 // once the others are checked, naming what to install.
 void ForEveryFont(const std::function<void(const QFont& font)>& check) {
-    const bool ci = std::getenv("CI") != nullptr && std::string(std::getenv("CI")) == "true";
+    const char* ci_variable = std::getenv("CI");
+    const bool ci = ci_variable != nullptr && std::string_view(ci_variable) == "true";
     std::string missing;
     for (const QFont& font : kFonts) {
         // A family found under two foundries reads "URW Gothic [UKWN]".

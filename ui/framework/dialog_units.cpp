@@ -60,8 +60,8 @@ DialogUnits DialogUnits::TallEnough(const QFont& font, std::span<const ControlSp
             row.rect.height <= 0) {
             continue;
         }
-        const int flags =
-            Qt::AlignLeft | Qt::AlignTop | (WrapsText(row) ? Qt::TextWordWrap : Qt::TextSingleLine);
+        const int flags = static_cast<int>(Qt::AlignLeft | Qt::AlignTop) |
+                          (WrapsText(row) ? Qt::TextWordWrap : Qt::TextSingleLine);
         const QString text = Drawn(row.text);
         for (;;) {
             const QRect rect = units.ToPixels(row.rect);

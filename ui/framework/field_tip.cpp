@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QFontMetrics>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QToolTip>
 #include <QWidget>
 
@@ -59,6 +60,23 @@ void ShowFieldTipBeside(QWidget* field) {
         at = field->mapToGlobal(QPoint(0, 0)) - QPoint(0, size.height() + offset.y() + kFrame);
     }
     QToolTip::showText(at, text, field);
+}
+
+void ShowFieldTipSoon(QWidget* field) {
+    static const QString kName = QStringLiteral("morvane_tip_timer");
+    auto* timer = field->findChild<QTimer*>(kName, Qt::FindDirectChildrenOnly);
+    if (timer == nullptr) {
+        timer = new QTimer(field);
+        timer->setObjectName(kName);
+        timer->setSingleShot(true);
+        timer->setInterval(0);
+        QObject::connect(timer, &QTimer::timeout, field, [field] {
+            if (field->hasFocus()) {
+                ShowFieldTipBeside(field);
+            }
+        });
+    }
+    timer->start();
 }
 
 }  // namespace morvane

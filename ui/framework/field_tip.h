@@ -26,4 +26,8 @@ void ShowFieldTip(QWidget* field, const QPoint& global_pos);
 // from the window, and that leaving hides the tip at once).
 void ShowFieldTipBeside(QWidget* field);
 
+// Shows it so once the focus has settled on `field`, if it stays there: the
+// focus change that follows a FocusIn event hides any tip shown during it.
+void ShowFieldTipSoon(QWidget* field);
+
 }  // namespace morvane

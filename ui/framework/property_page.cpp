@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QShowEvent>
-#include <QTimer>
 #include <QValidator>
 #include <algorithm>
 
@@ -171,14 +170,8 @@ bool CPropertyPage::eventFilter(QObject* watched, QEvent* event) {
                 ShowFieldTip(field, static_cast<QHelpEvent*>(event)->globalPos());
                 return true;
             }
-            // A keyboard user sees a field's explanation as a mouse user
-            // would. Not yet: the focus change that follows this event
-            // hides any tooltip shown now.
-            QTimer::singleShot(0, field, [field] {
-                if (field->hasFocus()) {
-                    ShowFieldTipBeside(field);
-                }
-            });
+            // A keyboard user sees a field's explanation as a mouse user would.
+            ShowFieldTipSoon(field);
         }
     }
     if (event->type() == QEvent::FocusOut && !in_focus_check_) {

@@ -42,7 +42,7 @@ class ReportFileDialog : public QFileDialog {
         auto* name_box = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         const QString typed = name_box != nullptr ? name_box->text() : QString();
         const QFileInfo typed_info(typed);
-        if (HoldsWildcard(typed_info.fileName())) {
+        if (name_box != nullptr && HoldsWildcard(typed_info.fileName())) {
             if (typed.contains(QLatin1Char('/'))) {
                 setDirectory(typed_info.path());
             }
