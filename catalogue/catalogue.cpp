@@ -10,6 +10,9 @@
 #define MORVANE_HOMEPAGE "https://morvane.example.org/"
 #endif
 
+// The program that opens the web page; its not-found message names it.
+#define MORVANE_BROWSER "xdg-open"
+
 namespace morvane {
 namespace {
 
@@ -26,9 +29,10 @@ constexpr std::array<CatalogueEntry, 17> kMessages = {{
     {text::kNameHelp,
      "Enter the name you want to numerically analyze. Please note, special character and "
      "numbers are of no consequence and are ignored during analysis."},
-    {text::kBrowserProgram, "xdg-open"},
+    {text::kBrowserProgram, MORVANE_BROWSER},
     {text::kHomePage, MORVANE_HOMEPAGE},
-    {text::kBrowserNotFound, "Could not find file: explorer.exe. Fix: Please include it in path."},
+    {text::kBrowserNotFound,
+     "Could not find file: " MORVANE_BROWSER ". Fix: Please include it in path."},
     {text::kBrowserNoMemory,
      "Not enough memory for opening the browser. Close few programs and try again. If the "
      "problem persists, try re-booting."},

@@ -92,7 +92,7 @@ TEST(Catalogue, MessagesReadExactly) {
          "numbers are of no consequence and are ignored during analysis."},
         {161, "xdg-open"},
         {163, MORVANE_HOMEPAGE},
-        {164, "Could not find file: explorer.exe. Fix: Please include it in path."},
+        {164, "Could not find file: xdg-open. Fix: Please include it in path."},
         {165,
          "Not enough memory for opening the browser. Close few programs and try again. If the "
          "problem persists, try re-booting."},

@@ -66,7 +66,7 @@ TEST_F(AboutUsTest, WebButtonStartsTheBrowserAndTellsOnlyWhatWentWrong) {
         {LaunchResult::Started, {}},
         {LaunchResult::Failed, {}},
         {LaunchResult::NotFound,
-         {{"Could not find file: explorer.exe. Fix: Please include it in path.",
+         {{"Could not find file: xdg-open. Fix: Please include it in path.",
            MessageIcon::Information}}},
         {LaunchResult::NoMemory,
          {{"Not enough memory for opening the browser. Close few programs and try again. If the "

@@ -1,12 +1,15 @@
 // Screen-reader names, and every page used from the keyboard alone.
 
 #include <QAccessible>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QToolTip>
 
 #include "catalogue/catalogue.h"
 #include "tests/ui_support.h"
+#include "ui/framework/field_tip.h"
 
 namespace morvane::testing {
 namespace {
@@ -58,7 +61,7 @@ TEST_F(AccessibilityTest, EveryControlHasASensibleName) {
     };
     for (const auto& c : cases) {
         SelectTab(c.tab);
-        auto* page = dynamic_cast<CPropertyPage*>(sheet->TabControl()->widget(c.tab));
+        CPropertyPage* page = sheet->Page(c.tab);
         ASSERT_NE(page, nullptr);
         QWidget* control = page->GetDlgItem(c.id);
         ASSERT_NE(control, nullptr) << c.id;
@@ -67,8 +70,8 @@ TEST_F(AccessibilityTest, EveryControlHasASensibleName) {
     // Nothing that takes the focus, on any page, goes unnamed.
     for (int tab = 0; tab < sheet->TabControl()->count(); ++tab) {
         SelectTab(tab);
-        for (QWidget* w : sheet->TabControl()->widget(tab)->findChildren<QWidget*>()) {
-            const bool own_control = w->parent() == sheet->TabControl()->widget(tab);
+        for (QWidget* w : sheet->Page(tab)->findChildren<QWidget*>()) {
+            const bool own_control = w->parent() == sheet->Page(tab);
             if (own_control && w->focusPolicy() != Qt::NoFocus && w->isVisible()) {
                 EXPECT_FALSE(AccessibleName(w).isEmpty())
                     << "tab " << tab << ' ' << w->metaObject()->className();
@@ -96,6 +99,67 @@ TEST_F(AccessibilityTest, DestinyNumberExplainsItsWorking) {
     Press(Qt::Key_Return);
     QWidget* destiny = sheet->BirthPage().GetDlgItem(CBirthNum::kDestinyNumber);
     EXPECT_EQ(destiny->toolTip(), "31 + 12 + 1999 = 2042 -> 8");
+}
+
+// Each line of a laid-out tip, with its spaces back.
+QStringList TipLinesOf(const QString& laid_out) {
+    return QString(laid_out).replace(QChar::Nbsp, QLatin1Char(' ')).split(QLatin1Char('\n'));
+}
+
+// A long sum once wrapped anywhere, "w" at a line's end and "6" at the next
+// one's start; now it breaks only where an operator begins a term.
+TEST(FieldTipTest, LinesBreakOnlyBeforeAnOperatorAndKeepTheirWidth) {
+    const QFontMetrics metrics(QApplication::font());
+    const QString sums[] = {
+        "j 1 + o 7 + h 5 + n 5 = 18",
+        "31 + 12 + 1999 = 2042 -> 8",
+        "w 6 + w 6 + w 6 + w 6 + w 6 + w 6 + w 6 + w 6 + w 6 + w 6 + w 6 + w 6 + ... = 360 -> 9",
+        "no letters a to z = 0",
+    };
+    for (const QString& sum : sums) {
+        for (const int columns : {6, 12, 24, 48, 200}) {
+            const int width = columns * metrics.averageCharWidth();
+            const QString laid_out = TipLines(sum, metrics, width);
+            const QStringList lines = TipLinesOf(laid_out);
+            EXPECT_EQ(lines.join(QLatin1Char(' ')), sum) << "nothing lost or added";
+            for (qsizetype i = 0; i < lines.size(); ++i) {
+                const bool one_term = !lines[i].mid(1).contains(QRegularExpression(" (\\+|=|->) "));
+                EXPECT_TRUE(metrics.horizontalAdvance(laid_out.split('\n')[i]) <= width || one_term)
+                    << lines[i].toStdString() << " wider than " << columns << " columns";
+                if (i > 0) {
+                    EXPECT_TRUE(lines[i].startsWith("+ ") || lines[i].startsWith("= ") ||
+                                lines[i].startsWith("-> "))
+                        << "broken inside a term: " << lines[i].toStdString();
+                }
+            }
+        }
+    }
+    EXPECT_EQ(TipLines("j 1 + o 7 = 8", metrics, 1000), "j\u00a01 +\u00a0o\u00a07 =\u00a08");
+}
+
+TEST_F(AccessibilityTest, TheWorkingShowsOnKeyboardFocusAsASmallBox) {
+    Type("bartholomewalexanderfitzwilliamsmythethirdofwestminsterandkent");
+    Press(Qt::Key_Return);
+    QWidget* number = sheet->NamePage().GetDlgItem(CMorvaneTab::kNumber);
+    ASSERT_TRUE(TabTo(number));
+    // Shown once the focus has settled; hidden again if shown during the move.
+    ASSERT_TRUE(WaitFor([] { return QToolTip::isVisible(); })) << "no tip on keyboard focus";
+    const QStringList lines = TipLinesOf(QToolTip::text());
+    EXPECT_EQ(lines.join(QLatin1Char(' ')), number->accessibleDescription());
+    EXPECT_GT(lines.size(), 2);
+    const QWidget* tip = nullptr;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("qtooltip_label") && window->isVisible()) {
+            tip = window;
+        }
+    }
+    ASSERT_NE(tip, nullptr);
+    // Once about 480x320 at this font, and over the window.
+    const QFontMetrics metrics(QToolTip::font());
+    EXPECT_LE(tip->width(), 52 * metrics.averageCharWidth());
+    EXPECT_LE(tip->height(), (lines.size() + 1) * metrics.lineSpacing());
+    EXPECT_LT(tip->width() * tip->height(), sheet->width() * sheet->height() / 4);
+    QToolTip::hideText();
 }
 
 TEST_F(AccessibilityTest, NamePageByKeyboardAlone) {

@@ -65,7 +65,7 @@ TEST_F(NamePageTest, OkIsNeverTheDefaultButton) {
 }
 
 TEST_F(NamePageTest, PagesAreCreatedWhenFirstSelected) {
-    auto* birth = dynamic_cast<CPropertyPage*>(sheet->TabControl()->widget(1));
+    CPropertyPage* birth = sheet->Page(1);
     ASSERT_NE(birth, nullptr);
     EXPECT_TRUE(page().IsCreated());
     EXPECT_FALSE(birth->IsCreated());

@@ -35,7 +35,7 @@ DialogUnits DialogUnits::Fitting(const QFont& font, std::span<const ControlSpec>
     const QFontMetrics metrics(font);
     DialogUnits units = Of(font);
     for (const ControlSpec& row : layout) {
-        const bool one_line_label = row.kind == ControlKind::Label && row.rect.height <= 8;
+        const bool one_line_label = row.kind == ControlKind::Label && !WrapsText(row);
         const bool button =
             row.kind == ControlKind::Button || row.kind == ControlKind::DefaultButton;
         // A row without width can hold nothing, however wide the units grow.
@@ -47,6 +47,30 @@ DialogUnits DialogUnits::Fitting(const QFont& font, std::span<const ControlSpec>
         const int needed = metrics.horizontalAdvance(Drawn(row.text)) + padding;
         while (units.ToPixels(row.rect).width() < needed) {
             ++units.base_x;
+        }
+    }
+    return units.TallEnough(font, layout);
+}
+
+DialogUnits DialogUnits::TallEnough(const QFont& font, std::span<const ControlSpec> layout) const {
+    const QFontMetrics metrics(font);
+    DialogUnits units = *this;
+    for (const ControlSpec& row : layout) {
+        if (row.kind != ControlKind::Label || row.text.empty() || row.rect.width <= 0 ||
+            row.rect.height <= 0) {
+            continue;
+        }
+        const int flags = static_cast<int>(Qt::AlignLeft | Qt::AlignTop) |
+                          (WrapsText(row) ? Qt::TextWordWrap : Qt::TextSingleLine);
+        const QString text = Drawn(row.text);
+        for (;;) {
+            const QRect rect = units.ToPixels(row.rect);
+            const int needed =
+                metrics.boundingRect(QRect(QPoint(), rect.size()), flags, text).height();
+            if (rect.height() >= needed) {
+                break;
+            }
+            ++units.base_y;
         }
     }
     return units;

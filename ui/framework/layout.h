@@ -47,6 +47,12 @@ struct ControlSpec {
     std::string_view accessible_name = {};
 };
 
+// A label taller than one line of text wraps its words.
+constexpr bool WrapsText(const ControlSpec& row) {
+    constexpr int kLineHeight = 8;
+    return row.kind == ControlKind::Label && row.rect.height > kLineHeight;
+}
+
 inline constexpr DlgRect kPageSize{0, 0, 325, 178};
 inline constexpr DlgRect kPictureRect{229, 9, 65, 60};
 

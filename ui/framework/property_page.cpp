@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -11,12 +12,13 @@
 #include <QRegularExpressionValidator>
 #include <QShortcutEvent>
 #include <QShowEvent>
-#include <QToolTip>
 #include <QValidator>
 #include <algorithm>
 
 #include "ui/artwork/artwork.h"
+#include "ui/framework/field_tip.h"
 #include "ui/framework/qt_text.h"
+#include "ui/framework/text_box.h"
 
 namespace morvane {
 namespace {
@@ -199,12 +201,15 @@ bool CPropertyPage::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (event->type() == QEvent::FocusIn) {
-        // A keyboard user sees a field's explanation as a mouse user would.
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::ToolTip) {
         auto* field = qobject_cast<QLineEdit*>(watched);
         if (field != nullptr && field->isReadOnly() && !field->toolTip().isEmpty()) {
-            QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), field->toolTip(),
-                               field);
+            if (event->type() == QEvent::ToolTip) {
+                ShowFieldTip(field, static_cast<QHelpEvent*>(event)->globalPos());
+                return true;
+            }
+            // A keyboard user sees a field's explanation as a mouse user would.
+            ShowFieldTipSoon(field);
         }
     }
     if (event->type() == QEvent::FocusOut && !in_focus_check_) {
@@ -279,7 +284,7 @@ QWidget* CPropertyPage::CreateControl(const ControlSpec& row) {
         case ControlKind::Label: {
             auto* label = new QLabel(text, this);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setWordWrap(row.rect.height > 8);
+            label->setWordWrap(WrapsText(row));
             label->setTextFormat(Qt::PlainText);
             control = label;
             break;
@@ -322,7 +327,7 @@ QWidget* CPropertyPage::CreateControl(const ControlSpec& row) {
             break;
         }
         case ControlKind::TextBox: {
-            auto* box = new QPlainTextEdit(this);
+            auto* box = new TextBox(this);
             box->setReadOnly(true);
             box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
             box->setLineWrapMode(QPlainTextEdit::WidgetWidth);

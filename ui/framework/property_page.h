@@ -42,6 +42,7 @@ class CPropertyPage : public QWidget {
     [[nodiscard]] QString Caption() const { return caption_; }
     [[nodiscard]] QSize sizeHint() const override;
 
+    [[nodiscard]] std::span<const ControlSpec> Layout() const { return layout_; }
     [[nodiscard]] DialogUnits Units() const { return units_; }
     // All pages of a window share one scale, so the picture and the common
     // controls stay in place from tab to tab.

@@ -4,19 +4,40 @@
 #include <QDialogButtonBox>
 #include <QKeySequence>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QShortcutEvent>
 #include <QShowEvent>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "ui/framework/accessible_tab_bar.h"
+#include "ui/framework/placement.h"
 #include "ui/framework/property_page.h"
 #include "ui/framework/qt_text.h"
 
 namespace morvane {
+namespace {
+
+// A page's room in the tab widget: the page at its own size, scrolled only
+// when the window is too small for it. Where it fits, nothing of it shows.
+class PageArea : public QScrollArea {
+  public:
+    explicit PageArea(CPropertyPage* page) {
+        setFrameShape(QFrame::NoFrame);
+        setFocusPolicy(Qt::NoFocus);  // no stop of its own in the Tab order
+        setWidget(page);
+        // Drawn over the tab's pane, as a page is without an area around it.
+        page->setAutoFillBackground(false);
+        viewport()->setAutoFillBackground(false);
+    }
+    [[nodiscard]] QSize sizeHint() const override { return widget()->sizeHint(); }
+};
+
+}  // namespace
 
 CPropertySheet::CPropertySheet(std::string_view caption, QWidget* parent, int first_page)
     : QDialog(parent),
@@ -42,6 +63,12 @@ CPropertySheet::CPropertySheet(std::string_view caption, QWidget* parent, int fi
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    KeepPlaced(this,
+               [this](const QRect& available, const QMargins& frame) { FitIn(available, frame); });
+    // A control reached by Tab or by its letter scrolls into view.
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget* /*old*/, QWidget* now) { ShowFocused(now); });
+
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { MakePageButtonDefault(); });
     auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this);
     connect(next, &QShortcut::activated, this,
@@ -56,20 +83,31 @@ CPropertySheet::CPropertySheet(std::string_view caption, QWidget* parent, int fi
 }
 
 void CPropertySheet::AddPage(CPropertyPage* page) {
-    tabs_->addTab(page, page->Caption());
-    DialogUnits shared = page->Units();
-    for (int i = 0; i < tabs_->count(); ++i) {
-        const DialogUnits units = static_cast<CPropertyPage*>(tabs_->widget(i))->Units();
-        shared.base_x = std::max(shared.base_x, units.base_x);
-        shared.base_y = std::max(shared.base_y, units.base_y);
+    pages_.push_back(page);
+    // As wide as the widest page needs, then as tall as every page needs at
+    // that width: a wider page wraps its paragraphs into fewer lines.
+    DialogUnits shared = DialogUnits::Of(page->font());
+    for (const CPropertyPage* other : pages_) {
+        shared.base_x = std::max(shared.base_x, other->Units().base_x);
     }
-    for (int i = 0; i < tabs_->count(); ++i) {
-        static_cast<CPropertyPage*>(tabs_->widget(i))->SetUnits(shared);
+    for (const CPropertyPage* other : pages_) {
+        shared = shared.TallEnough(other->font(), other->Layout());
     }
+    for (CPropertyPage* other : pages_) {
+        other->SetUnits(shared);
+        other->resize(other->sizeHint());
+    }
+    tabs_->addTab(new PageArea(page), page->Caption());
 }
 
 CPropertyPage* CPropertySheet::ActivePage() const {
-    return dynamic_cast<CPropertyPage*>(tabs_->currentWidget());
+    return Page(tabs_->currentIndex());
+}
+
+CPropertyPage* CPropertySheet::Page(int index) const {
+    return index >= 0 && index < static_cast<int>(pages_.size())
+               ? pages_[static_cast<std::size_t>(index)]
+               : nullptr;
 }
 
 void CPropertySheet::SetActivePage(int index) {
@@ -96,6 +134,40 @@ void CPropertySheet::MakePageButtonDefault() {
     if (CPropertyPage* page = ActivePage()) {
         if (QPushButton* button = page->DefaultButton()) {
             button->setDefault(true);
+        }
+    }
+}
+
+void CPropertySheet::FitIn(const QRect& available, const QMargins& frame) {
+    const QSize natural = sizeHint();
+    const QSize fitting = FittingSize(available, frame, natural);
+    const bool fits = fitting == natural;
+    // Where even the tab captions cannot all show, arrows scroll them.
+    tabs_->setUsesScrollButtons(!fits);
+    if (fits) {
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+        return;
+    }
+    // Room for the scroll bar that the short side brings, if there is room,
+    // so that the other side need not scroll too.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const QSize wanted = natural + QSize(fitting.height() < natural.height() ? bar : 0,
+                                         fitting.width() < natural.width() ? bar : 0);
+    const QSize size = FittingSize(available, frame, wanted);
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
+    setMinimumSize(minimumSizeHint().boundedTo(size));
+    setMaximumSize(wanted);
+    resize(size);
+}
+
+void CPropertySheet::ShowFocused(QWidget* focused) {
+    for (int i = 0; i < tabs_->count() && focused != nullptr; ++i) {
+        if (Page(i) != nullptr && Page(i)->isAncestorOf(focused)) {
+            // Scrolled no further than needed: a page keeps its top in view
+            // while its first control does.
+            constexpr int kMargin = 4;
+            static_cast<PageArea*>(tabs_->widget(i))
+                ->ensureWidgetVisible(focused, kMargin, kMargin);
         }
     }
 }

@@ -1,13 +1,18 @@
 #pragma once
 
 // The tabbed main window: a dialog holding a tab per page and OK and Cancel.
-// OK, Cancel, Escape and the title-bar close all just close it.
+// OK, Cancel, Escape and the title-bar close all just close it. It opens
+// centred in the screen's free area; on a screen too small for it, its page
+// area scrolls while the tabs and the buttons stay in view.
 
 #include <QDialog>
 #include <string_view>
+#include <vector>
 
 class QTabWidget;
 class QPushButton;
+class QMargins;
+class QRect;
 
 namespace morvane {
 
@@ -21,6 +26,7 @@ class CPropertySheet : public QDialog {
     [[nodiscard]] QTabWidget* TabControl() const { return tabs_; }
     [[nodiscard]] QPushButton* OkButton() const { return ok_; }
     [[nodiscard]] CPropertyPage* ActivePage() const;
+    [[nodiscard]] CPropertyPage* Page(int index) const;
     void SetActivePage(int index);
 
   protected:
@@ -36,8 +42,13 @@ class CPropertySheet : public QDialog {
   private:
     void MakePageButtonDefault();
     bool ResolveMnemonic(const QKeySequence& key);
+    // Fixed at its natural size where that fits `available` with `frame`
+    // around it; else as large as fits, its pages scrolling.
+    void FitIn(const QRect& available, const QMargins& frame);
+    void ShowFocused(QWidget* focused);
 
     QTabWidget* tabs_;
+    std::vector<CPropertyPage*> pages_;
     QPushButton* ok_;
     int first_page_;
     bool initialised_ = false;

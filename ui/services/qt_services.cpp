@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
+#include "ui/framework/placement.h"
 #include "ui/framework/qt_text.h"
 #include "ui/framework/win_app.h"
 
@@ -88,6 +89,7 @@ void ReturnFocus(QWidget* owner) {
 
 void QtMessageService::Show(std::string_view text, MessageIcon icon) {
     QMessageBox box(ToQtIcon(icon), CWinApp::AppName(), FromUtf8(text), QMessageBox::Ok, owner_);
+    KeepPlaced(&box);
     box.exec();
     ReturnFocus(owner_);
 }
@@ -100,6 +102,7 @@ QString ToQtFilter(const FileFilter& filter) {
 
 std::optional<std::string> QtSaveAsService::AskPath(const SaveAsRequest& request) {
     ReportFileDialog dialog(owner_, FromUtf8(request.title));
+    KeepPlaced(&dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // Qt's own dialog honours every setting below on any desktop.
