@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Morvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Two commands for a new user: `make run` and `make test`. Both install what
 # is missing, then build incrementally in build/.
 BUILD_DIR ?= build

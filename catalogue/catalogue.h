@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Morvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The text catalogue: every text the program looks up by number. Read-only,

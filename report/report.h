@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Morvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The interpretation report: a four-line header and the body of the page

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Morvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Writing the report file, every LF as CR LF, the way trusted editors save:

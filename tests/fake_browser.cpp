@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Morvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Stands in for the browser program in tests: appends its argument list, one
 // argument a line, and whether it runs in a session of its own, to the file
 // named by MORVANE_FAKE_BROWSER_LOG. When MORVANE_FAKE_BROWSER_HOLD names a

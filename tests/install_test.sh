@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Morvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a temporary root and checks that every file lands
 # where a desktop looks for it, that the desktop metadata and the manual page
 # validate, and that lintian accepts the .deb without errors or warnings.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Morvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starting the browser program: the PATH search and real processes.
 
 #include "platform/launcher.h"

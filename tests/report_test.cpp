@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Morvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The interpretation report: composition, the file writer and Save To File,
 // through the real file system with fake dialogs.
 

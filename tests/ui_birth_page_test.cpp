@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Morvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Birth/Destiny Number page: typing guided key by key, as a user types.
 
 #include <QClipboard>

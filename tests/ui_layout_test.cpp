@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Morvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Dialog units and the pages laid out in them: rounding, shared edges, and
 // every caption fitting its control in the window's real font.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Morvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window and the Name Interpretation page, driven by keys and clicks.
 
 #include <QClipboard>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Morvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The largest texts the fields hold: pasted, analysed and saved without a
 // hang or a slowdown that grows faster than the text.
 

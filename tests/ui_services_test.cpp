@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Morvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real services: Qt's file dialog and message box, set up as the program
 // needs them (driven while open, then closed by the test itself).
 

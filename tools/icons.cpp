@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Morvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the desktop icons into a hicolor theme tree: morvane_icons <folder>.
 // PNGs at the sizes desktops ask for, and a scalable SVG, all from the same
 // drawing the window uses, so the menu and the title bar show one butterfly.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Morvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Micro-benchmarks of the arithmetic and the report on the longest texts a
 // field holds (32,767 characters): each should stay far below a millisecond.
 

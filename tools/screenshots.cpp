@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Morvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves a PNG of each page of the main window, each showing an example
 // analysis: screenshots [options] <folder>. Run it with
 // QT_QPA_PLATFORM=offscreen for the README's pictures, or on a real X

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Morvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # One real keyboard session, the same under X11 and under Wayland: type a
 # name, analyse with Enter, save through the real Save As dialog, interpret
 # a number, type a birth date with a short year (across a change of window)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Morvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // NameNumber against a plain sum of letter values reduced through the
 // decimal text of the total.
 

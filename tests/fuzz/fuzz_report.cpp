@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Morvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Report composition and the CR LF conversion on arbitrary field texts.
 //
 // A body or header built from empty fields is exactly its fixed labels, so

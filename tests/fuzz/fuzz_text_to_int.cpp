@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Morvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // TextToInt against a plain reading of the same text in 64 bits.
 
 #include <cstddef>

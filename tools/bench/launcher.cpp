@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Morvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs one program and measures its start-up: the time from just before the
 // spawn to the arrival of its "first-paint" line on stdout, then its peak
 // resident memory (VmHWM) a settling delay later. Prints

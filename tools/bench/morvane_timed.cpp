@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Morvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Morvane's own window and start-up, with the first-paint marker that the
 // start-up benchmark waits for; built for 'make bench' only.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Morvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Baseline for the start-up benchmark: the least a Widgets program with the
 // same window shape needs, a dialog with five tabbed pages of common controls
 // and OK/Cancel. Morvane's start-up time and memory are compared with this.

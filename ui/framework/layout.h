@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Morvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // One row of a page's layout table: a control, where it stands in dialog
