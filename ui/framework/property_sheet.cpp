@@ -40,6 +40,18 @@ class PageArea : public QScrollArea {
     [[nodiscard]] QSize sizeHint() const override { return widget()->sizeHint(); }
 };
 
+// A control reached by Tab or by its letter scrolls into view, no further
+// than needed: a page shown with its first control in view keeps its top too.
+void ScrollIntoView(QWidget* focused) {
+    for (QWidget* outer = focused; outer != nullptr; outer = outer->parentWidget()) {
+        if (auto* area = dynamic_cast<PageArea*>(outer)) {
+            constexpr int kMargin = 4;
+            area->ensureWidgetVisible(focused, kMargin, kMargin);
+            return;
+        }
+    }
+}
+
 }  // namespace
 
 CPropertySheet::CPropertySheet(std::string_view caption, QWidget* parent, int first_page)
@@ -68,9 +80,8 @@ CPropertySheet::CPropertySheet(std::string_view caption, QWidget* parent, int fi
 
     KeepPlaced(this,
                [this](const QRect& available, const QMargins& frame) { FitIn(available, frame); });
-    // A control reached by Tab or by its letter scrolls into view.
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget* /*old*/, QWidget* now) { ShowFocused(now); });
+    focus_watch_ = connect(qApp, &QApplication::focusChanged, this,
+                           [](QWidget* /*old*/, QWidget* now) { ScrollIntoView(now); });
 
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { MakePageButtonDefault(); });
     auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this);
@@ -83,6 +94,11 @@ CPropertySheet::CPropertySheet(std::string_view caption, QWidget* parent, int fi
     // Mnemonic clashes between a tab caption and a page control arrive as
     // ambiguous shortcuts, which Qt would leave unresolved.
     qApp->installEventFilter(this);
+}
+
+CPropertySheet::~CPropertySheet() {
+    // Closing and taking apart the window moves the focus about.
+    disconnect(focus_watch_);
 }
 
 void CPropertySheet::AddPage(CPropertyPage* page) {
@@ -161,18 +177,6 @@ void CPropertySheet::FitIn(const QRect& available, const QMargins& frame) {
     setMinimumSize(minimumSizeHint().boundedTo(size));
     setMaximumSize(wanted);
     resize(size);
-}
-
-void CPropertySheet::ShowFocused(QWidget* focused) {
-    for (int i = 0; i < tabs_->count() && focused != nullptr; ++i) {
-        if (Page(i) != nullptr && Page(i)->isAncestorOf(focused)) {
-            // Scrolled no further than needed: a page keeps its top in view
-            // while its first control does.
-            constexpr int kMargin = 4;
-            static_cast<PageArea*>(tabs_->widget(i))
-                ->ensureWidgetVisible(focused, kMargin, kMargin);
-        }
-    }
 }
 
 bool CPropertySheet::eventFilter(QObject* watched, QEvent* event) {

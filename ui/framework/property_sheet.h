@@ -24,6 +24,11 @@ class CPropertyPage;
 class CPropertySheet : public QDialog {
   public:
     CPropertySheet(std::string_view caption, QWidget* parent, int first_page);
+    ~CPropertySheet() override;
+    CPropertySheet(const CPropertySheet&) = delete;
+    CPropertySheet& operator=(const CPropertySheet&) = delete;
+    CPropertySheet(CPropertySheet&&) = delete;
+    CPropertySheet& operator=(CPropertySheet&&) = delete;
 
     void AddPage(CPropertyPage* page);
     [[nodiscard]] QTabWidget* TabControl() const { return tabs_; }
@@ -48,10 +53,10 @@ class CPropertySheet : public QDialog {
     // Fixed at its natural size where that fits `available` with `frame`
     // around it; else as large as fits, its pages scrolling.
     void FitIn(const QRect& available, const QMargins& frame);
-    void ShowFocused(QWidget* focused);
 
     QTabWidget* tabs_;
     std::vector<CPropertyPage*> pages_;
+    QMetaObject::Connection focus_watch_;
     QPushButton* ok_;
     int first_page_;
     bool initialised_ = false;
