@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -57,6 +58,17 @@ class ScopedEnv {
     std::optional<std::string> old_;
 };
 
+// Polls `done` for up to five seconds: the started programs run on their own.
+bool Eventually(const std::function<bool()>& done) {
+    for (int i = 0; i < 500; ++i) {
+        if (done()) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return done();
+}
+
 class LauncherTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -80,19 +92,15 @@ class LauncherTest : public ::testing::Test {
     }
     // Waits until `count` runs of the fake browser have written their record.
     bool WaitForRuns(int count) const {
-        for (int i = 0; i < 500; ++i) {
-            std::string text = Log();
+        return Eventually([this, count] {
+            const std::string text = Log();
             int runs = 0;
             for (std::size_t at = text.find("argc="); at != std::string::npos;
                  at = text.find("argc=", at + 1)) {
                 ++runs;
             }
-            if (runs >= count) {
-                return true;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return false;
+            return runs >= count;
+        });
     }
 
     testing::TempFolder temp;
@@ -171,10 +179,7 @@ TEST_F(LauncherTest, NoThreadWaitsForARunningBrowser) {
     ASSERT_TRUE(WaitForRuns(1));  // the browser is running and holds on
     EXPECT_EQ(Threads(), before);
     std::ofstream(release) << "go";
-    for (int i = 0; i < 500 && Log().find("released") == std::string::npos; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    EXPECT_NE(Log().find("released"), std::string::npos);
+    EXPECT_TRUE(Eventually([this] { return Log().find("released") != std::string::npos; }));
 }
 
 TEST_F(LauncherTest, MissingProgramIsNotFoundEvenInTheCurrentDirectory) {
@@ -186,8 +191,7 @@ TEST_F(LauncherTest, MissingProgramIsNotFoundEvenInTheCurrentDirectory) {
     SpawnLauncher launcher;
     EXPECT_EQ(launcher.Launch("xdg-open", "https://example.org/"), LaunchResult::NotFound);
     EXPECT_EQ(launcher.Launch("xdg-open", "https://example.org/"), LaunchResult::NotFound);
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    EXPECT_FALSE(fs::exists(log));
+    EXPECT_FALSE(fs::exists(log));  // nothing was started that could still write it
 }
 
 // Children of this process that have ended but were never waited for.
@@ -222,12 +226,7 @@ TEST_F(LauncherTest, EveryPressStartsAProcessAndLeavesNoZombie) {
     EXPECT_EQ(launcher.Launch("xdg-open", "one"), LaunchResult::Started);
     EXPECT_EQ(launcher.Launch("xdg-open", "two"), LaunchResult::Started);
     ASSERT_TRUE(WaitForRuns(2));
-    int zombies = -1;
-    for (int i = 0; i < 200 && zombies != 0; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        zombies = Zombies();
-    }
-    EXPECT_EQ(zombies, 0);
+    EXPECT_TRUE(Eventually([] { return Zombies() == 0; }));
     const std::string text = Log();
     EXPECT_NE(text.find("xdg-open\none\n"), std::string::npos);
     EXPECT_NE(text.find("xdg-open\ntwo\n"), std::string::npos);

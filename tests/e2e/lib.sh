@@ -51,9 +51,11 @@ need() {
 # it accepts connections. No reset when its last client leaves, which would
 # refuse connections for a moment and drop the root window's properties.
 # The session's runtime folder is private too.
+#   start_display [WIDTHxHEIGHTxDEPTH]   (default 1024x768x24)
 start_display() {
   mkfifo "$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768x24}" -nolisten tcp -noreset 3>"$work/display" \
+    >/dev/null 2>&1 &
   pids+=($!)
   local number
   read -r -t 10 number <"$work/display" || fail "Xvfb did not start"

@@ -10,55 +10,31 @@
 # pointer where the tip would first go. Every wait is bounded.
 set -euo pipefail
 program=$(realpath "${1:?usage: placement.sh PROGRAM}")
-work=$(mktemp -d)
-xvfb_pid=""
-wm_pid=""
+name=placement
+# shellcheck source=tests/e2e/lib.sh
+source "$(dirname "$(realpath "$0")")/lib.sh"
+
+need Xvfb icewm xdotool xprop xwininfo
+start_display 1024x600x24
+export QT_QPA_PLATFORM=xcb
 app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "placement: $*" >&2; exit 1; }
-
-for tool in Xvfb icewm xdotool xprop xwininfo; do
-  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps installs it)"
-done
-
-# Polls (bounded, about 10 s) until the command succeeds.
-until_true() {
-  for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-
-# The X server picks a free display itself and writes its number once ready.
-Xvfb -displayfd 3 -screen 0 1024x600x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-until_true grep -q . "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
 
 # The window manager, with its own empty settings, and its panel at the bottom.
 HOME=$work icewm >"$work/icewm.log" 2>&1 &
-wm_pid=$!
+pids+=($!)
 workarea() { xprop -root _NET_WORKAREA 2>/dev/null | grep -q '= [0-9]'; }
-until_true workarea || fail "icewm did not set up a work area"
+poll workarea || fail "icewm did not set up a work area"
 read -r wx wy ww wh < <(xprop -root _NET_WORKAREA | sed 's/.*= //; s/,//g' | cut -d' ' -f1-4)
 [ "$wh" -lt 600 ] || fail "no panel: work area ${ww}x$wh"
 
 # Prints the id of the window titled exactly $1, once there is one.
-window() {
-  local pattern
-  pattern="^$(printf '%s' "$1" | sed 's/[].[*^$()+?{}|\\]/\\&/g')\$"
-  for _ in $(seq 100); do
-    id=$(xdotool search --name "$pattern" 2>/dev/null | head -n1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
+first_window() {
+  local id
+  id=$(xdotool search --name "^$(printf '%s' "$1" | sed 's/[].[*^$()+?{}|\\]/\\&/g')\$" 2>/dev/null |
+    head -n1 || true)
+  [ -n "$id" ] && echo "$id"
 }
+window() { poll first_window "$1"; }
 
 # The frame of window $1 as "x y width height", from its position and the
 # frame extents the window manager sets on it.
@@ -98,31 +74,32 @@ check() {
   cd "$work"
   QT_SCALE_FACTOR=$scale "$program" >"$work/out.log" 2>&1 &
   app_pid=$!
+  pids+=("$app_pid")
   main=$(window "Morvane Beta 2.0") || fail "at $scale the main window did not appear"
-  until_true placed "$main" ||
+  poll placed "$main" ||
     fail "at $scale the main window's frame $(frame "$main") is not centred in the work area $wx $wy $ww $wh"
   if [ "$scale" = 1 ]; then
     xdotool mousemove 512 300
     xdotool windowactivate --sync "$main"
     xdotool type --delay 5 "bartholomewalexanderfitzwilliamsmythe"
     xdotool key Return Tab Tab Tab Tab   # name, Analyse Now, help, text box, number
-    until_true tip_shown || fail "no working shown on keyboard focus"
+    poll tip_shown || fail "no working shown on keyboard focus"
   fi
   if [ "$scale" = 1.5 ]; then
     xdotool windowactivate --sync "$main"
     xdotool type --delay 20 "john"
     xdotool key Return alt+a
     dialog=$(window "MorvaneBeta 2.0: Save Intrepretation as ...") || fail "no Save As dialog"
-    until_true placed "$dialog" ||
+    poll placed "$dialog" ||
       fail "the Save As dialog's frame $(frame "$dialog") is not centred in the work area"
     xdotool windowactivate --sync "$dialog"
     xdotool key Escape
-    until_true bash -c "! xdotool search --name 'Save Intrepretation' >/dev/null 2>&1" ||
+    poll bash -c "! xdotool search --name 'Save Intrepretation' >/dev/null 2>&1" ||
       fail "the Save As dialog stayed open"
   fi
   xdotool windowactivate --sync "$main"
   xdotool key Escape
-  until_true bash -c "! kill -0 $app_pid 2>/dev/null" || fail "at $scale Escape did not end the program"
+  poll exited "$app_pid" || fail "at $scale Escape did not end the program"
   wait "$app_pid" || fail "at $scale the program failed"
   app_pid=""
 }
@@ -130,4 +107,4 @@ check() {
 for scale in 1 1.25 1.5; do
   check "$scale"
 done
-echo "placement: passed"
+echo "$name: passed"

@@ -93,15 +93,12 @@ EOF
 esac
 
 # Waits for a window with title $1 (of process $2) to be shown; prints its id.
-window() {
+first_window() {
   local id
-  for _ in $(seq 200); do
-    id=$(find_windows "$@" | head -n1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.05
-  done
-  return 1
+  id=$(find_windows "$@" | head -n1)
+  [ -n "$id" ] && echo "$id"
 }
+window() { poll first_window "$@"; }
 no_window() { [ -z "$(find_windows "$@")" ]; }
 gone() { poll no_window "$@"; }
 focused() { poll has_keyboard "$1" || fail "$2 did not get the keyboard"; }
