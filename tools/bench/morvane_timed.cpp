@@ -1,25 +1,38 @@
 // SPDX-FileCopyrightText: 2026 The Morvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Morvane's own window and start-up, with the first-paint marker that the
-// start-up benchmark waits for; built for 'make bench' only.
+// Morvane's own start-up, with the first-paint marker that the start-up
+// benchmark waits for on the first window it shows; built for 'make bench'
+// only.
+
+#include <QApplication>
+#include <QEvent>
+#include <QWidget>
 
 #include "tools/bench/paint_marker.h"
-#include "ui/framework/win_app.h"
-#include "ui/pages/all_pages.h"
-#include "ui/services/qt_services.h"
+#include "ui/morvane_app.h"
 
 namespace {
 
-class CTimedApp : public morvane::CWinApp {
+// Marks the first window shown: the main window.
+class MarkFirstWindow : public QObject {
+  public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show && widget != nullptr && widget->isWindow()) {
+            qApp->removeEventFilter(this);
+            morvane::InstallPaintMarker(widget);
+        }
+        return false;
+    }
+};
+
+class CTimedApp : public morvane::CMorvaneApp {
   protected:
     bool InitInstance() override {
-        morvane::QtServices services;
-        morvane::CAllPages sheet(morvane::MainCaption(), nullptr, 0, services.Get());
-        services.SetOwner(&sheet);
-        morvane::InstallPaintMarker(&sheet);
-        sheet.exec();
-        return false;
+        MarkFirstWindow marker;
+        qApp->installEventFilter(&marker);
+        return CMorvaneApp::InitInstance();
     }
 };
 
