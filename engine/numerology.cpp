@@ -118,50 +118,74 @@ std::int32_t DestinyNumber(std::int32_t day, std::int32_t month, std::int32_t ye
 
 namespace {
 
-// " -> n" for each digit sum that takes value down to `limit` or less.
-void AppendReduction(std::string& working, std::uint64_t value, std::uint64_t limit) {
+// Each digit sum that takes value down to `limit` or less.
+std::vector<std::int64_t> Reduction(std::uint64_t value, std::uint64_t limit) {
+    std::vector<std::int64_t> steps;
     while (value > limit) {
         value = static_cast<std::uint64_t>(SumDigitsWide(value));
-        working += " -> " + std::to_string(value);
+        steps.push_back(static_cast<std::int64_t>(value));
     }
+    return steps;
 }
 
 }  // namespace
 
-std::string NameNumberWorking(std::string_view name) {
-    std::string working;
+Working NameNumberWorking(std::string_view name) {
+    Working working;
     std::uint64_t total = 0;
-    std::size_t letters = 0;
     for (const char c : name) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte >= 'a' && byte <= 'z') {
             const std::int32_t value = LetterValues[byte - 'a'];
+            working.terms.push_back({static_cast<char>(byte), value});
             total += static_cast<std::uint64_t>(value);
-            ++letters;
-            if (letters <= kWorkingLetters) {
-                working += working.empty() ? "" : " + ";
-                working += static_cast<char>(byte);
-                working += ' ';
-                working += std::to_string(value);
-            } else if (letters == kWorkingLetters + 1) {
-                working += " + ...";  // a long name's sum stays short enough to read
-            }
         }
     }
-    if (working.empty()) {
-        return "no letters a to z = 0";
-    }
-    working += " = " + std::to_string(total);
-    AppendReduction(working, total, kMaxNameNumber);
+    working.total = static_cast<std::int64_t>(total);
+    working.steps = Reduction(total, kMaxNameNumber);
     return working;
 }
 
-std::string DestinyNumberWorking(std::int32_t day, std::int32_t month, std::int32_t year) {
-    const std::int64_t total = static_cast<std::int64_t>(day) + month + year;
-    std::string working = std::to_string(day) + " + " + std::to_string(month) + " + " +
-                          std::to_string(year) + " = " + std::to_string(total);
-    AppendReduction(working, Magnitude(total), kMaxSingleDigit);
+Working DestinyNumberWorking(std::int32_t day, std::int32_t month, std::int32_t year) {
+    Working working;
+    working.terms = {{'\0', day}, {'\0', month}, {'\0', year}};
+    working.total = static_cast<std::int64_t>(day) + month + year;
+    working.steps = Reduction(Magnitude(working.total), kMaxSingleDigit);
     return working;
+}
+
+std::vector<std::string> WorkingPieces(const Working& working, std::size_t max_terms) {
+    std::vector<std::string> pieces;
+    if (working.terms.empty()) {
+        pieces.emplace_back("no letters a to z");
+    }
+    for (std::size_t i = 0; i < working.terms.size(); ++i) {
+        std::string piece = i == 0 ? "" : "+ ";
+        if (i == max_terms) {
+            pieces.push_back(piece + "...");
+            break;
+        }
+        const WorkingTerm& term = working.terms[i];
+        if (term.letter != '\0') {
+            piece += term.letter;
+            piece += ' ';
+        }
+        pieces.push_back(piece + std::to_string(term.value));
+    }
+    pieces.push_back("= " + std::to_string(working.total));
+    for (const std::int64_t step : working.steps) {
+        pieces.push_back("-> " + std::to_string(step));
+    }
+    return pieces;
+}
+
+std::string WorkingText(const Working& working, std::size_t max_terms) {
+    std::string text;
+    for (const std::string& piece : WorkingPieces(working, max_terms)) {
+        text += text.empty() ? "" : " ";
+        text += piece;
+    }
+    return text;
 }
 
 std::int32_t CompoundTextId(std::int32_t n) {

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace morvane {
 
@@ -79,14 +80,36 @@ std::int32_t ReduceToSingleDigit(std::int32_t value);
 // Day + month + year (summed without overflow) reduced to a single digit.
 std::int32_t DestinyNumber(std::int32_t day, std::int32_t month, std::int32_t year);
 
-// The sum behind a name number, written out to check by hand:
-// "j 1 + o 7 + h 5 + n 5 = 18", then " -> n" for each digit-sum step. Past
-// kWorkingLetters letters the rest of the terms are written as "...".
-inline constexpr std::size_t kWorkingLetters = 60;
-std::string NameNumberWorking(std::string_view name);
+// The working of a number: the terms of its sum, the total and each digit sum
+// that takes the total down to the number. Every term is kept; how many are
+// written out is the reader's choice (WorkingPieces).
+struct WorkingTerm {
+    char letter;         // the letter behind the value; '\0' for a number on its own
+    std::int32_t value;  // what the term adds
+};
+struct Working {
+    std::vector<WorkingTerm> terms;
+    std::int64_t total = 0;
+    std::vector<std::int64_t> steps;  // each digit sum, the last one the result
+};
 
-// The sum behind a destiny number: "31 + 12 + 1999 = 2042 -> 8".
-std::string DestinyNumberWorking(std::int32_t day, std::int32_t month, std::int32_t year);
+// "j 1 + o 7 + h 5 + n 5 = 18", then " -> n" for each digit-sum step.
+Working NameNumberWorking(std::string_view name);
+
+// "31 + 12 + 1999 = 2042 -> 8".
+Working DestinyNumberWorking(std::int32_t day, std::int32_t month, std::int32_t year);
+
+// The working as pieces that a line may break between: "j 1", "+ o 7", ...,
+// "= 18", "-> 9". Past max_terms terms one "+ ..." stands for the rest, so a
+// long name's sum stays short enough to read; a sum without terms reads
+// "no letters a to z", "= 0".
+inline constexpr std::size_t kWorkingLetters = 60;
+inline constexpr std::size_t kEveryTerm = static_cast<std::size_t>(-1);
+std::vector<std::string> WorkingPieces(const Working& working,
+                                       std::size_t max_terms = kWorkingLetters);
+
+// The pieces on one line, a space between each.
+std::string WorkingText(const Working& working, std::size_t max_terms = kWorkingLetters);
 
 // Catalogue id of a compound number, borrowing through CompoundEquivalents.
 std::int32_t CompoundTextId(std::int32_t n);

@@ -219,6 +219,12 @@ TEST(TextIds, NeverChooseAPlaceholderAndCoverEveryShownNumber) {
 }
 
 TEST(Working, WritesTheSumOutAsAPersonChecksIt) {
+    const auto NameNumberWorking = [](std::string_view name) {
+        return WorkingText(morvane::NameNumberWorking(name));
+    };
+    const auto DestinyNumberWorking = [](std::int32_t day, std::int32_t month, std::int32_t year) {
+        return WorkingText(morvane::DestinyNumberWorking(day, month, year));
+    };
     const std::pair<std::string, std::string> names[] = {
         {"john", "j 1 + o 7 + h 5 + n 5 = 18"},
         {"J-o 2", "o 7 = 7"},
@@ -244,6 +250,9 @@ TEST(Working, WritesTheSumOutAsAPersonChecksIt) {
     EXPECT_EQ(NameNumberWorking(sixty), sixty_terms + " = 60 -> 6");
     EXPECT_EQ(NameNumberWorking(sixty + "-b"), sixty_terms + " + ... = 62 -> 8");
     EXPECT_LT(NameNumberWorking(longer).size(), 400U);
+    // Asked for every term, nothing is cut.
+    EXPECT_EQ(WorkingText(morvane::NameNumberWorking(sixty + "-b"), kEveryTerm),
+              sixty_terms + " + b 2 = 62 -> 8");
     EXPECT_EQ(NameNumber(longer), 9);
 
     struct DateCase {

@@ -120,7 +120,8 @@ void CBirthNum::OnAnalyseNow() {
     const std::int32_t destiny = DestinyNumber(day_value, month_value, year_value);
     SetDlgItemText(kBirthNumber, day);  // as typed: 07 stays 07
     SetDlgItemText(kDestinyNumber, std::to_string(destiny));
-    SetDlgItemTip(kDestinyNumber, DestinyNumberWorking(day_value, month_value, year_value));
+    SetDlgItemTip(kDestinyNumber,
+                  WorkingText(DestinyNumberWorking(day_value, month_value, year_value)));
     SetDlgItemText(kBirthText, LoadText(BirthTextId(day_value)));
     SetDlgItemText(kDestinyText, LoadText(DigitTextId(destiny)));
 }

@@ -69,7 +69,7 @@ void CMorvaneTab::OnAnalyseNow() {
     }
     const std::int32_t number = NameNumber(name);
     SetDlgItemText(kNumber, std::to_string(number));
-    SetDlgItemTip(kNumber, NameNumberWorking(name));
+    SetDlgItemTip(kNumber, WorkingText(NameNumberWorking(name)));
     SetDlgItemText(kInterpretation, LoadText(NameTextId(number)));
 }
 
