@@ -15,7 +15,7 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "seldom stays long at one point of the rim. A year of promotion and easy credit is followed "
      "by one in which the same doors close; a shop that was full every Saturday finds that the "
      "trade has moved two streets away; and then the turn comes back. Nothing in the number says "
-     "which half of the turn will be the longer. On balance it is counted fortunate, because what "
+     "which half of the turn will be the longer. On balance it is a lucky number, because what "
      "rises under it rises by its own effort and not by favour. The hub matters more than the "
      "rim. A good name, skills that travel and friends who were not chosen for their usefulness "
      "stay where they are while everything else goes round. For someone born on the tenth, or a "
@@ -41,10 +41,10 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "cover the shift, to lend the savings, to give up the holiday so that a relative's scheme "
      "can go ahead. These requests come in waves rather than all the time, and between them are "
      "quiet stretches in which the bearer's own affairs move on. There is real generosity here, "
-     "and a talent for seeing a situation from the angle others miss. Twelve is counted an "
-     "anxious number rather than a lucky one, because goodwill so easily becomes a habit others "
-     "count on. Before each new sacrifice it is worth asking whose plan it serves and whether it "
-     "was offered or taken, and keeping one aim that is never lent out."},
+     "and a talent for seeing a situation from the angle others miss. Twelve brings more anxiety "
+     "than luck, because goodwill so easily becomes a habit others count on. Before each new "
+     "sacrifice it is worth asking whose plan it serves and whether it was offered or taken, and "
+     "keeping one aim that is never lent out."},
     {107,
      "This is a number of upheavals, so that new ground may be broken. Its emblem in the old "
      "compound readings is a reaper with a scythe, reaping a field where new shoots already show. "
@@ -63,10 +63,10 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "newsletter, any trade in which a message has to travel and still be understood at the other "
      "end. Temperance is its card in the tarot, an angel pouring water from one cup into another "
      "without spilling a drop, and that is the skill it asks for, moving an idea from one mind to "
-     "another in the right measure. It is counted fortunate for money and for dealings with many "
-     "people, and it brings a good deal of movement, many journeys and frequent changes of plan. "
-     "Its risk lies in haste: a figure nobody checked, a colleague's enthusiasm mistaken for a "
-     "sound plan. On an office door, 14 favours any business that lives by being noticed."},
+     "another in the right measure. Money and dealings with many people go well under fourteen, "
+     "and it brings a good deal of movement, many journeys and frequent changes of plan. Its risk "
+     "lies in haste: a figure nobody checked, a colleague's enthusiasm mistaken for a sound plan. "
+     "On an office door, 14 favours any business that lives by being noticed."},
     {109,
      "This is a number of extreme luck and enchantment, the kind of good fortune that seems to "
      "arrive by spell rather than by effort, and it is counted among the luckiest of the compound "
@@ -104,8 +104,8 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
     {111,
      "This is a number of high spirituality, love and peace, and the old compound readings call "
      "it the Star of the Magi, the star that guided travellers. On the tarot's Star a woman "
-     "kneels under eight-pointed stars, pouring water on land and pool. It is counted fortunate. "
-     "People who carry it tend to come through early troubles without bitterness and are "
+     "kneels under eight-pointed stars, pouring water on land and pool. Seventeen is a lucky "
+     "number. People who carry it tend to come through early troubles without bitterness and are "
      "remembered for their kindness long after they have gone, as the light of a star is still "
      "seen long after it left."},
     {112,
@@ -118,8 +118,8 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "everything in it is restless. Disputes arise inside families and between old friends, often "
      "over money or an inheritance, and a quarrel that began as a misunderstanding can harden "
      "into an enmity that outlives its cause. Rivals work by rumour rather than in the open, and "
-     "some who offer help turn out to be serving themselves. The number is counted among the "
-     "least fortunate, and its readings have long linked it with larger upheavals as well, "
+     "some who offer help turn out to be serving themselves. Eighteen stands among the least "
+     "fortunate numbers, and its readings have long linked it with larger upheavals as well, "
      "strikes, storms, fires and the sudden collapse of an employer or a market, so care on "
      "journeys over water and with anything that can burn or explode costs little. Eighteen "
      "reduces to nine, the number of Mars, and Mars supplies much of the heat: a readiness to "
@@ -155,19 +155,19 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "its course, and a new purpose asks to be taken up. Often the call concerns something larger "
      "than private comfort, such as a vocation, a public cause, the care of others or a duty long "
      "put off, and it tends to be felt well before it can be explained. Money for its own sake is "
-     "not what this number deals in, and in the worldly sense it is not counted fortunate. Plans "
-     "made under it for gain alone are often delayed, blocked or rearranged. The delays have a "
-     "use. They hold back projects that would have led away from the real work, and they leave "
-     "time for the inner change to settle. A clerk who trains as a nurse at forty, a shopkeeper "
-     "who finally stands for the town council: these are twenty's typical stories, and each began "
+     "not what this number deals in, and in the worldly sense it is no lucky number. Plans made "
+     "under it for gain alone are often delayed, blocked or rearranged. The delays have a use. "
+     "They hold back projects that would have led away from the real work, and they leave time "
+     "for the inner change to settle. A clerk who trains as a nurse at forty, a shopkeeper who "
+     "finally stands for the town council: these are twenty's typical stories, and each began "
      "when the call was answered instead of argued away. Once ambition follows purpose instead of "
      "leading it, obstacles that seemed fixed begin to give."},
     {115,
      "This is a number of general successes, and the old compound readings call it the Crown of "
      "the Magi, a crown won rather than inherited. Its victories come late in a contest, the "
      "candidate turned down twice who is chosen the third time, the small firm that wins the "
-     "contract at its fifth bid. It is counted plainly fortunate. The one risk is leaving a round "
-     "too early, so a refusal is best answered with a better second attempt, not a new field."},
+     "contract at its fifth bid. Luck is firmly on its side. The one risk is leaving a round too "
+     "early, so a refusal is best answered with a better second attempt, not a new field."},
     {116,
      "This is a number of warnings of illusion and delusion. Its emblem in the old compound "
      "readings is a good man with his eyes bound, walking under a knapsack full of errors while "
@@ -175,18 +175,18 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "and well disposed, and assumes others are the same, and there the trouble starts. Such a "
      "person may follow a confident adviser into a poor investment, stay loyal to a plan long "
      "after the facts have turned against it, or believe that a problem will solve itself if left "
-     "alone. The number is counted a warning rather than a fortune, and the warning concerns "
-     "judgement, not ability. Figures checked personally and a second opinion from someone with "
-     "nothing to gain take the blindfold off. The knapsack is the other half of the picture. "
-     "Errors carried along unexamined grow heavier, and a yearly look at old commitments, the "
-     "debts, the standing orders, the loyalties nobody questions any more, lightens the load "
-     "before it chooses the road."},
+     "alone. Twenty-two is a warning rather than a fortune, and the warning concerns judgement, "
+     "not ability. Figures checked personally and a second opinion from someone with nothing to "
+     "gain take the blindfold off. The knapsack is the other half of the picture. Errors carried "
+     "along unexamined grow heavier, and a yearly look at old commitments, the debts, the "
+     "standing orders, the loyalties nobody questions any more, lightens the load before it "
+     "chooses the road."},
     {117,
      "This is a number of karmic rewards, and its emblem is the Royal Star of the Lion, Regulus, "
-     "the star at the heart of Leo. It is counted fortunate, and its fortune comes through people "
-     "placed above its bearer: the former pupil, now a director, who remembers who once stayed "
-     "late to explain. Such help is best accepted without embarrassment and repaid by doing the "
-     "same for someone further down."},
+     "the star at the heart of Leo. Its good fortune comes through people placed above its "
+     "bearer: the former pupil, now a director, who remembers who once stayed late to explain. "
+     "Such help is best accepted without embarrassment and repaid by doing the same for someone "
+     "further down."},
     {118,
      "This is a number of fortunes and karmic reward justly earned, and the important word is "
      "earned. Its digits add to six, the digit of Venus, ruler of the balanced scales of Libra: "
@@ -195,19 +195,19 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "forgiven years ago comes back with interest, a favour to a stranger returns through a "
      "friend. Much of this fortune arrives through other people, and especially through affection "
      "and partnership. A marriage, a business partner or a close friendship is often the channel "
-     "for help, and the number is counted fortunate, a good one for a shared home or a firm with "
-     "two names over the door. The scales swing both ways, though. Sharp dealing, ingratitude or "
-     "a habit of taking credit for the work of others will be weighed as carefully as generosity, "
-     "and the balance can turn slowly against anyone who forgets it. Small habits keep the scales "
-     "level better than grand gestures do: a debt paid on the day it falls due, a letter of "
-     "thanks sent the same week, a partner's share of the credit named aloud in front of others."},
+     "for help, and the number is a happy one for a shared home or a firm with two names over the "
+     "door. The scales swing both ways, though. Sharp dealing, ingratitude or a habit of taking "
+     "credit for the work of others will be weighed as carefully as generosity, and the balance "
+     "can turn slowly against anyone who forgets it. Small habits keep the scales level better "
+     "than grand gestures do: a debt paid on the day it falls due, a letter of thanks sent the "
+     "same week, a partner's share of the credit named aloud in front of others."},
     {119,
      "This is a number of spiritual wisdom gained through observation and experience, and it "
      "learns more from a hard year than from a good book. Its bearer is the one at a tense family "
      "gathering who says little, notices who avoids whose eye, and can explain afterwards what "
-     "the quarrel was really about. Early life under it brings trials, and it is counted "
-     "fortunate in the long run, because each trial is studied rather than merely survived. When "
-     "a difficulty ends, the useful question is what it showed that nothing else could have."},
+     "the quarrel was really about. Early life under it brings trials, and the number turns out "
+     "well in the long run, because each trial is studied rather than merely survived. When a "
+     "difficulty ends, the useful question is what it showed that nothing else could have."},
     {120,
      "This is a number of unique powers of compassion; contradictions and warnings sit alongside "
      "them, and the two are closely connected. Its bearer feels the trouble of others almost as a "
@@ -217,29 +217,29 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "come through association: a partnership entered to help a friend, a loan guaranteed for a "
      "relative, an investment made on someone else's confident advice, a cause joined before its "
      "leaders were known. Here lies the contradiction, because the quality that makes the number "
-     "admirable is the one that exposes it, and it is counted a warning for partnerships and "
-     "speculation. Help given as a gift, in sums that could be lost without bitterness, does far "
+     "admirable is the one that exposes it, and for partnerships and speculation it is a number "
+     "of warning. Help given as a gift, in sums that could be lost without bitterness, does far "
      "less harm than help given as a guarantee. Nobody under this number should stand surety for "
      "another's debt or take advice from someone who will not share the cost of being wrong. "
      "Compassion kept within those limits loses none of its warmth and stops paying for other "
      "people's mistakes."},
     {121,
      "This is a number of excellence, harmony, courage and power, and its emblem is the sceptre, "
-     "the short rod a ruler holds as a sign of rightful authority rather than as a weapon. It is "
-     "counted fortunate, above all for work that grows out of its bearer's own ideas. The typical "
-     "story begins in an ordinary workplace: someone proposes a better way of doing a routine "
-     "job, is allowed to try it, and within a year is running the department. Authority comes "
-     "here through the quality of the work, and it lasts while the ideas keep coming. The harm "
-     "starts when such a person is hired to carry out someone else's plan and the same courage "
-     "turns into obstinacy. Before accepting a post, it is worth asking whose plan it is."},
+     "the short rod a ruler holds as a sign of rightful authority rather than as a weapon. Luck "
+     "favours it, above all in work that grows out of its bearer's own ideas. The typical story "
+     "begins in an ordinary workplace: someone proposes a better way of doing a routine job, is "
+     "allowed to try it, and within a year is running the department. Authority comes here "
+     "through the quality of the work, and it lasts while the ideas keep coming. The harm starts "
+     "when such a person is hired to carry out someone else's plan and the same courage turns "
+     "into obstinacy. Before accepting a post, it is worth asking whose plan it is."},
     {122,
      "This is a number of puzzling and frustrating contradictions. Twenty-eight begins with a "
      "two, the number of partnership, ends with an eight, the number of Saturn, and reduces to "
      "one, the number of the lone leader, and those three voices rarely agree. Under it come "
      "early promise and quick progress, then the sight of the gains slipping away: a trusted "
      "associate defaults, a competitor undercuts, a lawsuit drains the reserves, and the climb "
-     "has to start again from lower down. This can happen more than once, and the number is "
-     "counted among the unfortunate, though its losses are seldom final. The frustration is that "
+     "has to start again from lower down. This can happen more than once, and the number ranks "
+     "among the unfortunate ones, though its losses are seldom final. The frustration is that "
      "nothing seems to be wrong with the ability itself. What is missing is protection, and it is "
      "ordinary prudence: putting by part of every good year, keeping a written record of every "
      "agreement, and being slow to place the whole of a venture in other hands. The picture for "
@@ -281,24 +281,24 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "making, capable, orderly and independent, working best alone, trusting no judgement above "
      "their own, and rarely asking for help even when help would be welcome. A lighthouse keeper "
      "is a fair picture: useful to many, seen from afar, yet alone on the rock for most of the "
-     "night. In worldly terms the number is not counted fortunate, because opportunities usually "
-     "pass through other people, and a closed door keeps out offers as well as intrusions. A "
-     "typical case is the engineer whose design is better than the one chosen, and who learns "
-     "afterwards that the choice was made over lunch. Opening the door on purpose now and then "
-     "changes that: joining a society, sharing a project, or letting one trusted person see the "
-     "work before it is finished."},
+     "night. In worldly terms the number is not a lucky one, because opportunities usually pass "
+     "through other people, and a closed door keeps out offers as well as intrusions. A typical "
+     "case is the engineer whose design is better than the one chosen, and who learns afterwards "
+     "that the choice was made over lunch. Opening the door on purpose now and then changes that: "
+     "joining a society, sharing a project, or letting one trusted person see the work before it "
+     "is finished."},
     {126,
      "This is a number of magical power to sway the masses, and its image is the herald in the "
      "market square, where a single voice can turn a crowd. Whoever carries it has the knack of "
      "saying what many people half think but have not put into words, and once it has been said, "
      "they follow. Politics, campaigning, selling, preaching, entertainment and any work that "
-     "depends on public response suit the number well. It is counted fortunate, on one condition. "
-     "The power lasts as long as its bearer trusts their own reading of a situation. Once that "
-     "reading gives way to the fixed opinions of associates, or a cautious committee rewrites a "
-     "bold plan, the spell tends to break, and projects founder on the obstinacy of others. A "
-     "campaign that won a town with one plain sentence can lose it with a brochure drafted by "
-     "twelve people. The herald's staff is a good reminder: it carries the message, and it does "
-     "not take orders from the crowd."},
+     "depends on public response suit the number well. Its luck holds on one condition. The power "
+     "lasts as long as its bearer trusts their own reading of a situation. Once that reading "
+     "gives way to the fixed opinions of associates, or a cautious committee rewrites a bold "
+     "plan, the spell tends to break, and projects founder on the obstinacy of others. A campaign "
+     "that won a town with one plain sentence can lose it with a brochure drafted by twelve "
+     "people. The herald's staff is a good reminder: it carries the message, and it does not take "
+     "orders from the crowd."},
     {127,
      "This is a number of no meaning of its own; the vibration of 24, deepened, is all it "
      "carries, and it should be read with that number in mind. Thirty-three adds to six, exactly "
@@ -308,129 +308,132 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "the same comfort more strongly and asks more in return: a wider circle of responsibility, "
      "care for those who depend on the person or entity represented by it, and a sharper memory "
      "for debts on both sides of the ledger. Its rewards tend to be larger, and so are the costs "
-     "of neglecting them. Like twenty-four it is counted fortunate. Typed on the Interpret Number "
-     "page, 24 gives the fuller reading, and every sentence of it applies here with a line drawn "
-     "beneath."},
+     "of neglecting them. Like twenty-four, it is lucky. Typed on the Interpret Number page, 24 "
+     "gives the fuller reading, and every sentence of it applies here with a line drawn beneath."},
     {131,
      "This is a number of a definite potency of its own; friendship, love, partnership are the "
-     "fields where that potency works. Its digits make ten, and ten makes one, so the Sun stands "
-     "behind it, with the warmth of the Sun but none of its need to stand alone. The clasped "
-     "hands of the old fede ring, given as a pledge of love and of business alike, make a good "
-     "emblem for it. Friends made under it stay, affection comes readily, and joint ventures of "
-     "every kind prosper, from marriage to a shared business. Agreements made under it tend to "
-     "hold. If it has a fault, it is loyalty kept up too long to a partnership that has run its "
-     "course."},
+     "fields where that potency works. The clasped hands of the old fede ring, given as a token "
+     "of love and at betrothals, make a fitting emblem. A fortunate number, it shows best in the "
+     "friendship that survives a move to another country, or the marriage in which each partner "
+     "still takes the other's side in public. Joint ventures prosper under it too, because each "
+     "party tends to give a little more than the bargain asks. If the number has a fault, it is "
+     "loyalty kept up too long to a partnership that has run its course; a bond kept by one side "
+     "only is better ended kindly."},
     {137,
-     "This is a number of misfortunes; revolution, upheaval, strife follow it, and its fitting "
-     "image is a barricade thrown across a street. Plans meet obstruction, allies change sides, "
-     "and gains made in one season are undone in the next. Prudence lies in avoiding open "
-     "conflict and keeping resources well out of reach of sudden change."},
+     "This is a number of misfortunes; revolution, upheaval, strife follow it, and it is an "
+     "unlucky number. Its typical scene is a firm taken over halfway through a project: new "
+     "owners, new rules, and the work of years shelved in a week. Its bearer does best to keep "
+     "skills, papers and friendships that travel, and to stay out of quarrels that others "
+     "started."},
     {145,
      "This is a number of strong potency; the nature of the warrior is stamped on it, and it acts "
      "like a drawn sword. Advancement comes to the person or entity represented by it in sudden "
-     "leaps rather than steady steps; it is often promoted over the heads of others and thrives "
-     "in any service with a clear line of command, the armed forces above all. Boldness brings "
-     "the rise, but it also makes enemies, and rivals wait for a slip. Its counsel is the "
-     "soldier's own: guard the flank, trust few, and never celebrate before the field is held."},
+     "leaps rather than steady steps: promotion over the heads of others, early command, success "
+     "in any service with a clear chain of command. It is counted fortunate for rising and "
+     "dangerous for staying risen, since the boldness that wins a post also makes enemies, and "
+     "rivals wait for a slip. A soldier's habits serve it: a guarded flank, and no celebration "
+     "before the field is held."},
     {146,
-     "The letters of this name reduce to ten or less, a small number rather than one of the "
-     "larger compound numbers. A name this light is said to mark someone who has already paid "
-     "most karmic debts. That holds only for the name the parents gave, not where its spelling "
-     "has since been changed. For what the number itself means, from 1 to 10, see the Interpret "
-     "Number page."},
+     "A name with no letter the table counts, written in Greek or Cyrillic, say, or only in "
+     "digits, totals 0 and says nothing yet; spelled in the letters a to z, it can be read. Any "
+     "other name here totals 1 to 10, and a name this light is said to mark someone who has paid "
+     "most karmic debts, unless its spelling differs from the one the parents gave. For the "
+     "meaning of the number itself, see the Interpret Number page."},
     {149,
      "The number 1 stands for manifestation and assertion, the active principle that turns what "
-     "is possible into what is. Written as a single upright stroke, it looks like what it means: "
-     "a figure standing on its own feet, a post driven into the ground. Among the tarot trumps it "
-     "belongs to the Magician, who raises one hand to the sky and points the other at the earth, "
-     "drawing power down into form. Its planet is the Sun, the centre around which the others "
-     "move. In a person or a venture, 1 shows as initiative: it starts things, decides quickly, "
-     "prefers to lead and dislikes waiting for permission. Assertion can harden into "
-     "stubbornness, however, and self-reliance into a refusal to listen, so the standing counsel "
-     "is to finish what it starts and to let others share in the work. At its best, 1 is the "
-     "spark without which nothing else in the series could begin."},
+     "is possible into what is. Written as a single upright stroke, it looks like what it means, "
+     "a post driven into the ground. Counting the tarot trumps from the Fool at nought, as the "
+     "common decks do, card one is the Magician, who raises one hand to the sky and points the "
+     "other at the earth, drawing power down into form. Its planet is the Sun, the centre around "
+     "which the others move. In a person or a venture, 1 shows as initiative: things get started, "
+     "decisions come quickly, and waiting for permission feels like a wasted day. Assertion can "
+     "harden into stubbornness, and self-reliance into a refusal to listen; the child who would "
+     "rather fail alone than be shown how has to learn the opposite as an adult. For beginnings "
+     "it is a lucky digit, and as a date the first suits opening a shop or signing a lease."},
     {150,
      "The number 2 is the number of antithesis, witness and confirmation: it answers the one, "
-     "stands opposite it, and by standing there makes comparison possible. Duality is its whole "
-     "nature. Day and night, question and reply, the two pans of a balance, the two banks of a "
-     "river all belong to it. In the tarot it is the High Priestess, seated between a black "
-     "pillar and a white one, holding a half-hidden scroll. Its planet is the Moon, which has no "
-     "light of its own but returns the light of the Sun, hence its link with reflection and "
-     "feeling. Old law required two witnesses before a matter could be settled, and the number "
-     "keeps that role: what 1 asserts, 2 confirms or denies. As a character it is tactful, "
-     "perceptive and at ease in partnership, a natural mediator. Its weakness is hesitation, "
-     "since seeing both sides makes choosing between them hard. Its gift is loyalty of the quiet, "
-     "lasting kind."},
+     "stands opposite it, and by standing there makes comparison possible. Day and night, "
+     "question and reply, the two pans of a balance all belong to it. In the tarot it is the High "
+     "Priestess, seated between a dark pillar and a light one, holding a half-hidden scroll. Its "
+     "planet is the Moon, which has no light of its own but returns the light of the Sun, hence "
+     "its link with reflection and feeling. Old law required two witnesses before a matter could "
+     "be settled, and the number keeps that role: what 1 asserts, 2 confirms or denies. As a "
+     "temperament, 2 is tactful and perceptive, a natural mediator, and choosing between two good "
+     "restaurants can take a quarter of an hour. Of all the digits it reads most differently as a "
+     "day of birth and as a destiny number: on the day it describes a temperament that waits and "
+     "listens, in the destiny a life that is completed through another person."},
     {151,
-     "The number 3 is the trilogy of body, mind and spirit, the first number that makes a whole. "
-     "Two points can only make a line, but three make a triangle, the simplest figure that "
-     "encloses space, and the triangle has stood for a threefold unity in many traditions. "
-     "Beginning, middle and end; past, present and future; mother, father and child: all come in "
-     "threes. Jupiter, the expansive and generous giant, is its planet, and in the tarot its card "
-     "is the Empress, enthroned in a ripening field. Expressive, sociable and inventive, the "
-     "person or entity represented by it is quick with words and drawn to the arts. It rises "
-     "easily and enjoys being seen to do so. The risk is spreading effort too thin. When body, "
-     "mind and spirit are kept in step, 3 brings fruitful, cheerful growth."},
+     "The number 3 stands for the trilogy of body, mind and spirit, the first number that makes a "
+     "whole. Two points only make a line; three make a triangle, the simplest figure that closes "
+     "round a space. Jupiter, the expansive giant, is its planet, and in the tarot its card is "
+     "the Empress, enthroned in a ripening field. Its people are quick with words, drawn to the "
+     "arts, and they rise easily. The typical trouble is the half-finished: a novel stopped at "
+     "chapter four, a course abandoned in its second term, three projects begun in the time one "
+     "would have taken. Body, mind and spirit make a useful test. A plan that tires the body, "
+     "bores the mind or goes against conscience will not be finished, and it is better dropped at "
+     "the start than in the middle. Its luck is best in public work."},
     {152,
-     "The number 4 is the number of reality and concretion, the point at which ideas take solid "
-     "shape in the material universe. Its figure is the square, and in three dimensions the cube, "
-     "which rests steady on whichever face it is set down. The ancients built the world from four "
-     "elements, earth, water, air and fire, and measured it by four seasons, four winds and four "
-     "points of the compass. On the fourth card of the tarot the Emperor sits on a stone throne, "
-     "the image of law and established order. In a person or a firm, 4 shows as patience and "
-     "dependability: a preference for what can be measured, a word that is kept, and work built "
-     "to last. Its weakness is the weakness of walls: rigidity, slowness to change, and a "
-     "suspicion of anything new. Its strength is that when 4 has finished a task, the task stays "
+     "The number 4 means reality and concretion, the point at which ideas take solid shape in the "
+     "material universe. Its figure is the square, and in three dimensions the cube, which rests "
+     "steady on whichever face it is set down. The ancients measured the world by four elements, "
+     "seasons, winds and points of the compass. The Emperor, on the tarot card numbered four, "
+     "sits on a stone throne, the image of law and established order. Its planet in this "
+     "tradition is Uranus, the planet of sudden change, a strange partner for so settled a number "
+     "until one remembers that walls are built for storms. Under 4, people are patient and keep "
+     "their word, and some take the opposite view from sheer habit. As a house number it is "
+     "steady, better for a family than for a shop that lives on passing trade. Its weakness is "
+     "slowness to change; its strength is that when 4 has finished a task, the task stays "
      "finished."},
     {153,
-     "The number 5 is the number of expansion, of whatever pushes past its present limits. It "
-     "sits in the middle of the digits, with four on either side, and looks both ways. Mercury, "
-     "the messenger, is its planet, and its natural home is the five senses, through which all "
-     "experience arrives; its emblem is the five-pointed star drawn in one unbroken line. "
-     "Curious, restless and adaptable, whoever carries it is fond of travel and change, quick to "
-     "learn and quick to recover. Too much freedom scatters it, so the counsel is to choose one "
-     "road at a time. Well directed, 5 brings growth and lively opportunity."},
+     "The number 5 stands for expansion, for whatever pushes past its present limits. It sits in "
+     "the middle of the digits with four on either side, and its planet is Mercury, the "
+     "messenger. Fives learn fast and recover fast; they take the job abroad at a week's notice "
+     "and feel at home within a month. The same quickness leaves a trail of good starts: three "
+     "languages at beginner's level, a drawer of keys to flats long since left. Staying on one "
+     "road for a full year before judging it turns that speed into growth. Five is a lucky digit, "
+     "and as a house number it suits a busy household with people always coming and going."},
     {154,
-     "The number 6 is the number of co-operation, of separate parts fitting together so that each "
+     "The number 6 belongs to co-operation, to separate parts fitting together so that each "
      "supports the others. Nature gives it a perfect emblem in the honeycomb, where thousands of "
      "six-sided cells share every wall and no space is wasted, the work of a whole hive rather "
      "than of any single bee. Two interlaced triangles, one pointing up and one down, make the "
      "six-pointed star of opposites held in balance. Venus is its planet, and with Venus come "
-     "affection, beauty and a love of harmony at home and in company. Responsible, kind and "
-     "reliable, it is the one others turn to when a group needs holding together, a family needs "
-     "care or a quarrel needs settling. Its weakness is taking on too much of other people's "
-     "weight, and minding business that is not its own. At its best, 6 makes every partnership "
-     "stronger than its members would be alone."},
+     "affection, beauty and a love of harmony at home and in company. Six marks the one others "
+     "turn to when a group needs holding together, an elderly parent needs care or two brothers "
+     "need to be brought back to speaking terms. The weakness is taking on too much of other "
+     "people's weight, and minding business that is not theirs. Six is a fortunate digit, for "
+     "marriages and partnerships above all, and few digits make a kinder date for a wedding."},
     {155,
-     "The number 7 is the number of completion, the count at which a cycle closes. The week ends "
-     "on its seventh day, the day kept for rest, and seven colours make a rainbow, seven notes a "
-     "scale, seven wandering lights the sky of the ancients. Modern numerology links it with "
-     "Neptune, planet of the deep sea, and its tarot trump is the Chariot, a journey carried "
-     "through to its goal. Reflective, inward and searching, the person or entity represented by "
-     "it cares more about why a thing is so than about what it is worth. It needs solitude to "
-     "think and is often drawn to study, faith or distant places. It can seem remote, and its "
-     "counsel is to bring back and share what it finds alone. When 7 finishes something, nothing "
-     "is left out."},
+     "The number 7 marks completion, the count at which a cycle closes. The week ends on its "
+     "seventh day, kept for rest, and seven colours make a rainbow, seven notes a scale, seven "
+     "wandering lights the sky of the ancients. Its planet in this tradition is Neptune, the "
+     "planet of the deep sea, and its tarot card is the Chariot, a journey carried through to its "
+     "goal. The people it marks care more about why a thing is so than about what it is worth. "
+     "Such a person may spend a holiday alone in a library in a foreign city and come home "
+     "happier than from any party. Solitude is needed, but what is found alone goes to waste "
+     "unless someone hears of it, and explaining the current study to one friend every week keeps "
+     "the door open. Seven brings luck to study, travel and faith, less to trade."},
     {156,
      "The number 8 is the number of dissolution, of the breaking down that comes before anything "
-     "can be made new. The alchemists wrote their method in two words, solve et coagula, dissolve "
-     "and bind, and 8 answers to the first of them: the furnace, the acid, the loosening of what "
-     "had set hard. Saturn, slow and exacting, keeper of time and of consequences, is its planet. "
-     "Drawn as two loops meeting at a point, the figure resembles an hourglass, and laid on its "
-     "side it becomes the sign for infinity. Under it come seriousness, persistence and a "
-     "capacity for great achievement, though usually after long effort and some losses. It may be "
-     "misjudged as cold. What it learns, over and over, is that endings dissolve only the form of "
-     "things, and that what was real in them survives into the next shape."},
+     "can be made new. The alchemists wrote their method in three words, solve et coagula, "
+     "dissolve and coagulate, and 8 answers to the first of them: the furnace, the acid, the "
+     "loosening of what had set hard. Saturn, keeper of time and of consequences, is its planet. "
+     "Drawn as two loops meeting at a point, the figure resembles an hourglass; on its side it is "
+     "the sign for infinity. It brings seriousness and great achievement, usually after long "
+     "effort and some losses, and it is held fateful rather than lucky. Its people are often "
+     "thought cold. What they learn, over and over, is that endings dissolve only the form of "
+     "things: a firm wound up leaves its craftsmen, a marriage ended leaves its children, and "
+     "what was real in either survives into the next shape."},
     {157,
-     "The number 9 is the number of regeneration, the last of the digits and the doorway to the "
+     "The number 9 stands for regeneration; it is the last of the digits and the doorway to the "
      "next round. Multiply it by any positive whole number and the digits of the answer, added "
-     "and reduced, come back to 9, so it seems to survive every change made to it. Nine months "
-     "bring a child to birth. Mars is its planet, giving energy and courage, and the tarot gives "
-     "it the Hermit, who stands alone on a peak with a lantern raised to light the way for those "
-     "below. Generous, passionate and broad in sympathy, the person or entity represented by it "
-     "is quick to defend others and quick to anger as well. It often has to let go of a role, a "
-     "place or an attachment, and it tends to come back stronger each time. Its counsel is short: "
-     "finish cleanly, forgive, begin again."},
+     "and reduced, come back to 9, so it seems to survive every change. Nine months bring a child "
+     "to birth. Mars, its planet, gives it energy, and the tarot gives it the Hermit, alone on a "
+     "peak with his lantern raised for those below. Nines defend others quickly and lose their "
+     "temper as quickly, and more than most they have to let go of a role, a place or an "
+     "attachment: the manager whose department is closed, the parent whose house empties. They "
+     "come back stronger each time, provided the old role is finished cleanly and its grudges "
+     "forgiven before the new one begins. Its luck lies in courage, and in endings well made."},
 }};
 
 }  // namespace morvane
