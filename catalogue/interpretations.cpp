@@ -47,17 +47,17 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "keeping one aim that is never lent out."},
     {107,
      "This is a number of upheavals, so that new ground may be broken. Its emblem in the old "
-     "compound readings is a reaper with a scythe, reaping a field where new shoots already show. "
-     "In itself it is neither lucky nor unlucky. What it brings is change that does not wait to "
-     "be invited: a post disappears, a house has to be sold, a partnership ends, just as it had "
-     "all become comfortable. Thirteen comes to four, whose planet in this tradition is Uranus, "
-     "the planet of sudden change, and each clearing leaves room for work that would otherwise "
-     "never have been begun. As a date, the thirteenth suits the ending of what has run its "
-     "course better than the signing of what should last."},
+     "compound readings is a reaper with a scythe in a field where new shoots already show. In "
+     "itself it is neither lucky nor unlucky. What it brings is change that does not wait to be "
+     "invited: a post disappears, a house has to be sold, a partnership ends, just as it had all "
+     "become comfortable. Thirteen comes to four, whose planet in this tradition is Uranus, the "
+     "planet of sudden change, and each clearing leaves room for work that would otherwise never "
+     "have been begun. As a date, the thirteenth suits the ending of what has run its course "
+     "better than the signing of what should last."},
     {108,
      "This is a number of magnetic communication with the public through writing and media. "
      "Fourteen comes to five, and five belongs to Mercury, messenger of the gods, patron of "
-     "merchants and travellers and giver of quick speech, so whoever carries it tends to have a "
+     "merchants and travellers and giver of quick speech, so whoever bears it tends to have a "
      "ready pen and a voice that carries. Work that must reach people at a distance suits the "
      "number: journalism, publishing, broadcasting, advertising, the shop window and the "
      "newsletter, any trade in which a message has to travel and still be understood at the other "
@@ -80,27 +80,26 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "this. Its card numbered fifteen is the Devil, who holds two figures on chains so loose they "
      "could lift them off if they chose. A power to charm can turn into a power to bind, and a "
      "gift for persuasion can be used to make others act against their own interest; the charmer "
-     "may end up on either end of the chain. There is a quieter risk as well, that of coming to "
+     "may be found at either end of the chain. There is a quieter risk as well, that of coming to "
      "expect favour as a right and growing careless because things have always worked out. As a "
      "day of birth, shown on the birth page beside the destiny number, fifteen describes the "
      "manner of a life more than its course: whatever the destiny number asks will be done with "
-     "charm, and opened by other people. Generosity keeps the spell honest. Favours repaid "
-     "promptly, luck shared with those who had none, and nothing won by charm that could not have "
-     "been asked for plainly: enchantment used that way lasts, and the other kind wears off at "
-     "the worst moment."},
+     "charm, and often through doors that other people open. Generosity keeps the spell honest. "
+     "Favours repaid promptly, luck shared with those who had none, and nothing won by charm that "
+     "could not have been asked for plainly: enchantment used that way lasts, and the other kind "
+     "wears off at the worst moment."},
     {110,
      "This is a number of strange fatality, accidents, defeat of one's plans, and the old "
      "compound readings call it the Shattered Citadel. Its picture, shared with the Tower of the "
-     "tarot, is a tower struck by lightning, its crown knocked off, figures falling. The blow, "
-     "when it comes, arrives from outside, unannounced, and often at the moment of greatest "
-     "confidence. A carefully built scheme may be brought down by an event nobody could have "
-     "foreseen, such as a fire, a new law or a partner's sudden illness. Sixteen reduces to "
-     "seven, the number of the inward life: what survives the fall is what was never part of the "
-     "building. Since the blow itself cannot be predicted, the wise course is to build so that no "
-     "single blow can bring everything down: keep a second road open, insure what can be insured, "
-     "never stake all on one venture, and settle important plans early and unhurriedly. Pride is "
-     "the lightning rod here. A tower that was never built too high has less to lose when the "
-     "storm comes."},
+     "tarot, is a tower struck by lightning, its crown knocked off, figures falling. The blow "
+     "arrives from outside, unannounced, often at the moment of greatest confidence. A careful "
+     "scheme may be brought down by an event nobody could have foreseen, such as a fire, a new "
+     "law or a partner's sudden illness. Sixteen reduces to seven, the number of the inward life: "
+     "what survives the fall is what was never part of the building. Since the blow itself cannot "
+     "be predicted, the wise course is to build so that no single blow can bring everything down: "
+     "keep a second road open, insure what can be insured, never stake all on one venture, and "
+     "settle important plans early and unhurriedly. It is a number of warning, and pride is its "
+     "lightning rod. A tower that was never built too high has less to lose when the storm comes."},
     {111,
      "This is a number of high spirituality, love and peace, and the old compound readings call "
      "it the Star of the Magi, the star that guided travellers. On the tarot's Star a woman "
@@ -118,24 +117,24 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "everything in it is restless. Disputes arise inside families and between old friends, often "
      "over money or an inheritance, and a quarrel that began as a misunderstanding can harden "
      "into an enmity that outlives its cause. Rivals work by rumour rather than in the open, and "
-     "some who offer help turn out to be serving themselves. Eighteen stands among the least "
-     "fortunate numbers, and its readings have long linked it with larger upheavals as well, "
-     "strikes, storms, fires and the sudden collapse of an employer or a market, so care on "
-     "journeys over water and with anything that can burn or explode costs little. Eighteen "
-     "reduces to nine, the number of Mars, and Mars supplies much of the heat: a readiness to "
-     "answer a blow with a blow, and a pride that finds it hard to let an insult pass. The deeper "
-     "trouble is a pull between appetite and conscience, in which the wish for possessions, "
-     "position and victory keeps trying to push the spiritual nature aside. Whenever appetite "
-     "wins, the quarrels multiply; whenever conscience is given its place, they thin out. That is "
-     "why eighteen is better understood as a stern teacher than as a curse. Its bearer does well "
-     "to stay out of feuds that belong to other people, to ask what a flatterer wants before "
-     "answering, and to meet open hostility with courtesy instead of a matching anger, because "
-     "anger is the fuel on which this number runs. A family that lives at number 18 should settle "
-     "its disputes at the table on the day they arise, before the rest of the street has heard "
-     "them. Followed steadily, that course means the storms of eighteen leave something of value "
-     "behind them. False friends fall away, borrowed ambitions are dropped, and what remains is a "
-     "weathered judgement that has been tested and did not break. The path in the picture, after "
-     "all, leads between the towers and out into open country beyond them."},
+     "some who offer help turn out to be serving themselves. It stands among the least fortunate "
+     "numbers, and its readings have long linked it with larger upheavals as well, strikes, "
+     "storms, fires and the sudden collapse of an employer or a market, so care on journeys over "
+     "water and with anything that can burn or explode costs little. Eighteen reduces to nine, "
+     "the number of Mars, and Mars supplies much of the heat: a readiness to answer a blow with a "
+     "blow, and a pride that finds it hard to let an insult pass. The deeper trouble is a pull "
+     "between appetite and conscience, in which the wish for possessions, position and victory "
+     "keeps trying to push the spiritual nature aside. Whenever appetite wins, the quarrels "
+     "multiply; whenever conscience is given its place, they thin out. That is why eighteen is "
+     "better understood as a stern teacher than as a curse. Its bearer does well to stay out of "
+     "feuds that belong to other people, to ask what a flatterer wants before answering, and to "
+     "meet open hostility with courtesy instead of a matching anger, because anger is the fuel on "
+     "which this number runs. A family that lives at number 18 should settle its disputes at the "
+     "table on the day they arise, before the rest of the street has heard them. Followed "
+     "steadily, that course means the storms of eighteen leave something of value behind them. "
+     "False friends fall away, borrowed ambitions are dropped, and what remains is a weathered "
+     "judgement that has been tested and did not break. The path in the picture, after all, leads "
+     "between the towers and out into open country beyond them."},
     {113,
      "This is a number of the most fortune and favour among the compound numbers, and the old "
      "readings call it the Prince of Heaven. Its tarot card, the Sun, shows why: a child rides a "
@@ -164,23 +163,23 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "leading it, obstacles that seemed fixed begin to give."},
     {115,
      "This is a number of general successes, and the old compound readings call it the Crown of "
-     "the Magi, a crown won rather than inherited. Its victories come late in a contest, the "
+     "the Magi, a crown won rather than inherited. Its victories come late in a contest: the "
      "candidate turned down twice who is chosen the third time, the small firm that wins the "
      "contract at its fifth bid. Luck is firmly on its side. The one risk is leaving a round too "
      "early, so a refusal is best answered with a better second attempt, not a new field."},
     {116,
      "This is a number of warnings of illusion and delusion. Its emblem in the old compound "
-     "readings is a good man with his eyes bound, walking under a knapsack full of errors while "
-     "the folly of others leads him towards dangers he cannot see. Its bearer is usually honest "
-     "and well disposed, and assumes others are the same, and there the trouble starts. Such a "
-     "person may follow a confident adviser into a poor investment, stay loyal to a plan long "
-     "after the facts have turned against it, or believe that a problem will solve itself if left "
-     "alone. Twenty-two is a warning rather than a fortune, and the warning concerns judgement, "
-     "not ability. Figures checked personally and a second opinion from someone with nothing to "
-     "gain take the blindfold off. The knapsack is the other half of the picture. Errors carried "
-     "along unexamined grow heavier, and a yearly look at old commitments, the debts, the "
-     "standing orders, the loyalties nobody questions any more, lightens the load before it "
-     "chooses the road."},
+     "readings is a good man with his eyes bound, bent under a knapsack full of errors while the "
+     "folly of others leads him towards dangers he cannot see. Its bearer is usually honest and "
+     "well disposed, and assumes others are the same, and there the trouble starts. Such a person "
+     "may follow a confident adviser into a poor investment, stay loyal to a plan long after the "
+     "facts have turned against it, or believe that a problem will solve itself if left alone. "
+     "Twenty-two is a warning rather than a fortune, and the warning concerns judgement, not "
+     "ability. An adviser's plan read to the last page, and a second opinion from someone with "
+     "nothing to gain, take the blindfold off. The knapsack is the other half of the picture. "
+     "Errors carried along unexamined grow heavier, and a yearly look at old commitments, the "
+     "debts, the standing orders, the loyalties nobody questions any more, lightens the load "
+     "before it chooses the road."},
     {117,
      "This is a number of karmic rewards, and its emblem is the Royal Star of the Lion, Regulus, "
      "the star at the heart of Leo. Its good fortune comes through people placed above its "
@@ -202,11 +201,11 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "than grand gestures do: a debt paid on the day it falls due, a letter of thanks sent the "
      "same week, a partner's share of the credit named aloud in front of others."},
     {119,
-     "This is a number of spiritual wisdom gained through observation and experience, and it "
-     "learns more from a hard year than from a good book. Its bearer is the one at a tense family "
-     "gathering who says little, notices who avoids whose eye, and can explain afterwards what "
-     "the quarrel was really about. Early life under it brings trials, and the number turns out "
-     "well in the long run, because each trial is studied rather than merely survived. When a "
+     "This is a number of spiritual wisdom gained through observation and experience, and its "
+     "wisdom comes more from a hard year than from a good book. Its bearer is the one at a tense "
+     "family gathering who says little, notices who avoids whose eye, and can explain afterwards "
+     "what the quarrel was really about. Early life under it brings trials, and the number turns "
+     "out well in the long run, because each trial is studied rather than merely survived. When a "
      "difficulty ends, the useful question is what it showed that nothing else could have."},
     {120,
      "This is a number of unique powers of compassion; contradictions and warnings sit alongside "
@@ -268,25 +267,24 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "expected, and draws conclusions that others reach only much later, if at all. The "
      "intelligence is broad: good at seeing patterns, weighing evidence and explaining the "
      "result. Money and possessions matter less than understanding, and a material chance will "
-     "sometimes be let go because the puzzle in front of it is more interesting. Whether the "
-     "number proves fortunate depends almost entirely on how this mental power is used. Put to "
-     "work for others, in teaching, advising, research, law or any calling that needs a clear "
-     "head, it brings respect and influence. Turned inward, it can become a quiet contempt for "
-     "slower thinkers, and then the superiority isolates rather than serves. On a house door the "
-     "number suits a study more than a shop. Reflection should end in a decision, plainly stated, "
-     "since being right is of little use if nobody is listening."},
+     "sometimes be let go because the puzzle at hand is more interesting. Whether the number "
+     "proves fortunate depends almost entirely on how this mental power is used. Put to work for "
+     "others, in teaching, advising, research, law or any calling that needs a clear head, it "
+     "brings respect and influence. Turned inward, it can become a quiet contempt for slower "
+     "thinkers, and then the superiority isolates rather than serves. On a house door the number "
+     "suits a study more than a shop. Reflection should end in a decision, plainly stated, since "
+     "being right is of little use if nobody is listening."},
     {125,
      "This is a number of intelligence; self-containment and isolation come with it, and the two "
-     "are hard to separate. Its bearer tends to live inside a well-built enclosure of personal "
-     "making, capable, orderly and independent, working best alone, trusting no judgement above "
-     "their own, and rarely asking for help even when help would be welcome. A lighthouse keeper "
-     "is a fair picture: useful to many, seen from afar, yet alone on the rock for most of the "
-     "night. In worldly terms the number is not a lucky one, because opportunities usually pass "
-     "through other people, and a closed door keeps out offers as well as intrusions. A typical "
-     "case is the engineer whose design is better than the one chosen, and who learns afterwards "
-     "that the choice was made over lunch. Opening the door on purpose now and then changes that: "
-     "joining a society, sharing a project, or letting one trusted person see the work before it "
-     "is finished."},
+     "are hard to separate. Its bearer tends to live behind well-built walls of their own making, "
+     "working best alone, trusting no judgement above their own, and seldom asking for help even "
+     "when it would be welcome. A lighthouse keeper is a fair picture: useful to many, seen from "
+     "afar, yet alone on the rock for most of the night. In worldly terms the number is not a "
+     "lucky one, because opportunities usually pass through other people, and a closed door keeps "
+     "out offers as well as intrusions. A typical case is the engineer whose design is better "
+     "than the one chosen, and who learns afterwards that the choice was made over lunch. Opening "
+     "the door on purpose now and then changes that: joining a society, sharing a project, or "
+     "letting one trusted person see the work before it is finished."},
     {126,
      "This is a number of magical power to sway the masses, and its image is the herald in the "
      "market square, where a single voice can turn a crowd. Whoever carries it has the knack of "
@@ -337,8 +335,8 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "A name with no letter the table counts, written in Greek or Cyrillic, say, or only in "
      "digits, totals 0 and says nothing yet; spelled in the letters a to z, it can be read. Any "
      "other name here totals 1 to 10, and a name this light is said to mark someone who has paid "
-     "most karmic debts, unless its spelling differs from the one the parents gave. For the "
-     "meaning of the number itself, see the Interpret Number page."},
+     "most karmic debts, unless its spelling differs from the one the parents gave. For what a "
+     "total of 1 to 10 means, see the Interpret Number page."},
     {149,
      "The number 1 stands for manifestation and assertion, the active principle that turns what "
      "is possible into what is. Written as a single upright stroke, it looks like what it means, "
@@ -352,16 +350,16 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "it is a lucky digit, and as a date the first suits opening a shop or signing a lease."},
     {150,
      "The number 2 is the number of antithesis, witness and confirmation: it answers the one, "
-     "stands opposite it, and by standing there makes comparison possible. Day and night, "
-     "question and reply, the two pans of a balance all belong to it. In the tarot it is the High "
-     "Priestess, seated between a dark pillar and a light one, holding a half-hidden scroll. Its "
-     "planet is the Moon, which has no light of its own but returns the light of the Sun, hence "
-     "its link with reflection and feeling. Old law required two witnesses before a matter could "
-     "be settled, and the number keeps that role: what 1 asserts, 2 confirms or denies. As a "
-     "temperament, 2 is tactful and perceptive, a natural mediator, and choosing between two good "
-     "restaurants can take a quarter of an hour. Of all the digits it reads most differently as a "
-     "day of birth and as a destiny number: on the day it describes a temperament that waits and "
-     "listens, in the destiny a life that is completed through another person."},
+     "stands opposite it, and by standing there makes comparison possible. In the tarot it is the "
+     "High Priestess, seated between a dark pillar and a light one, holding a half-hidden scroll. "
+     "Its planet is the Moon, which has no light of its own but returns the light of the Sun, "
+     "hence its link with reflection and feeling. Old law required two witnesses before a matter "
+     "could be settled, and the number keeps that role: what 1 asserts, 2 confirms or denies. As "
+     "a temperament, 2 is tactful and perceptive, a natural mediator, and choosing between two "
+     "good restaurants can take a quarter of an hour. It is a lucky digit for partnerships and a "
+     "poor one for lone ventures. Of all the digits it reads most differently as a day of birth "
+     "and as a destiny number: on the day it describes a temperament that waits and listens, in "
+     "the destiny a life that is completed through another person."},
     {151,
      "The number 3 stands for the trilogy of body, mind and spirit, the first number that makes a "
      "whole. Two points only make a line; three make a triangle, the simplest figure that closes "
@@ -379,11 +377,11 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "seasons, winds and points of the compass. The Emperor, on the tarot card numbered four, "
      "sits on a stone throne, the image of law and established order. Its planet in this "
      "tradition is Uranus, the planet of sudden change, a strange partner for so settled a number "
-     "until one remembers that walls are built for storms. Under 4, people are patient and keep "
+     "until one remembers that walls are built for storms. Those under 4 are patient and keep "
      "their word, and some take the opposite view from sheer habit. As a house number it is "
-     "steady, better for a family than for a shop that lives on passing trade. Its weakness is "
-     "slowness to change; its strength is that when 4 has finished a task, the task stays "
-     "finished."},
+     "steady rather than lucky, better for a family than for a shop living on passing trade. Its "
+     "weakness is slowness to change; its strength is that when 4 has finished a task, the task "
+     "stays finished."},
     {153,
      "The number 5 stands for expansion, for whatever pushes past its present limits. It sits in "
      "the middle of the digits with four on either side, and its planet is Mercury, the "
@@ -391,7 +389,7 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "and feel at home within a month. The same quickness leaves a trail of good starts: three "
      "languages at beginner's level, a drawer of keys to flats long since left. Staying on one "
      "road for a full year before judging it turns that speed into growth. Five is a lucky digit, "
-     "and as a house number it suits a busy household with people always coming and going."},
+     "and a house with a 5 on the door tends to be busy, with people always coming and going."},
     {154,
      "The number 6 belongs to co-operation, to separate parts fitting together so that each "
      "supports the others. Nature gives it a perfect emblem in the honeycomb, where thousands of "
@@ -406,13 +404,13 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
     {155,
      "The number 7 marks completion, the count at which a cycle closes. The week ends on its "
      "seventh day, kept for rest, and seven colours make a rainbow, seven notes a scale, seven "
-     "wandering lights the sky of the ancients. Its planet in this tradition is Neptune, the "
-     "planet of the deep sea, and its tarot card is the Chariot, a journey carried through to its "
-     "goal. The people it marks care more about why a thing is so than about what it is worth. "
-     "Such a person may spend a holiday alone in a library in a foreign city and come home "
-     "happier than from any party. Solitude is needed, but what is found alone goes to waste "
-     "unless someone hears of it, and explaining the current study to one friend every week keeps "
-     "the door open. Seven brings luck to study, travel and faith, less to trade."},
+     "wandering lights the sky of the ancients. Its planet is Neptune, ruler of the deep sea, and "
+     "its tarot card is the Chariot, a journey carried through to its goal. The people it marks "
+     "care more about why a thing is so than about what it is worth. Such a person may spend a "
+     "holiday alone in a library in a foreign city and come home happier than from any party. "
+     "Solitude is needed, but what is found alone goes to waste unless someone hears of it, and "
+     "explaining the current study to one friend every week keeps the door open. Seven brings "
+     "luck to study, travel and faith, less to trade."},
     {156,
      "The number 8 is the number of dissolution, of the breaking down that comes before anything "
      "can be made new. The alchemists wrote their method in three words, solve et coagula, "
