@@ -18,9 +18,9 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "which half of the turn will be the longer. On balance it is a lucky number, because "
      "whatever rises under it rises by effort and not by favour. The hub matters more than the "
      "rim. A good name, skills that travel and friends who were not chosen for their usefulness "
-     "stay where they are while everything else goes round. For someone born on the tenth, or a "
-     "household behind a door marked 10, that is the practical point: make no promise at the top "
-     "of the wheel that cannot be kept at the bottom."},
+     "stay where they are while everything else goes round. Someone born on the tenth, or a "
+     "household behind a door marked 10, does best to make no promise at the top of the wheel "
+     "that could not be kept at the bottom."},
     {105,
      "This is a number of hidden trials and betrayal from others, and the older readings give it "
      "two emblems: a clenched hand, which hides what it holds, and a lion muzzled, strength that "
@@ -197,9 +197,9 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "for help, and the number is a happy one for a shared home or a firm with two names over the "
      "door. The scales swing both ways, though. Sharp dealing, ingratitude or a habit of taking "
      "credit for the work of others will be weighed as carefully as generosity, and the balance "
-     "can turn slowly against anyone who forgets it. Small habits keep the scales level better "
-     "than grand gestures do: a debt paid on the day it falls due, a letter of thanks sent the "
-     "same week, a partner's share of the credit named aloud in front of others."},
+     "can turn slowly against anyone who forgets it. Grand gestures count for less here than "
+     "small habits kept up for years, such as paying a debt on the day it falls due, or naming a "
+     "partner's share of the credit aloud in front of others."},
     {119,
      "This is a number of spiritual wisdom gained through observation and experience, and its "
      "wisdom comes more from a hard year than from a good book. Picture the quiet one at a tense "
@@ -282,9 +282,9 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "afar, yet alone on the rock for most of the night. In worldly terms the number is not a "
      "lucky one, because opportunities usually pass through other people, and a closed door keeps "
      "out offers as well as intrusions. Think of the engineer whose design is better than the one "
-     "chosen, and who learns afterwards that the choice was made over lunch. Opening the door on "
-     "purpose now and then changes that: joining a society, sharing a project, or letting one "
-     "trusted person see the work before it is finished."},
+     "chosen, and who learns afterwards that the choice was made over lunch. Had one trusted "
+     "colleague seen the drawings a month earlier, the lunch might have gone differently. A "
+     "lighthouse door opens from the inside, and only the keeper can open it."},
     {126,
      "This is a number of magical power to sway the masses, and its image is the herald in the "
      "market square, where a single voice can turn a crowd. Whoever carries it has the knack of "
@@ -328,9 +328,9 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "like a drawn sword. Advancement comes to the person or entity represented by it in sudden "
      "leaps rather than steady steps: promotion over the heads of others, early command, success "
      "in any service with a clear chain of command. It is counted fortunate for rising and "
-     "dangerous for staying risen, since the boldness that wins a post also makes enemies, and "
-     "rivals wait for a slip. A soldier's habits serve it: a guarded flank, and no celebration "
-     "before the field is held."},
+     "dangerous for staying risen, since the boldness that wins a post also makes enemies who "
+     "wait for a slip. Like a good soldier, its bearer should watch the flank and celebrate only "
+     "once the field is won."},
     {146,
      "A name with no letter the table counts, written in Greek or Cyrillic, say, or only in "
      "digits, totals 0 and says nothing yet; spelled in the letters a to z, it can be read. Any "
