@@ -89,14 +89,14 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "could not have been asked for plainly: enchantment used that way lasts, and the other kind "
      "wears off at the worst moment."},
     {110,
-     "This is a number of strange fatality, accidents, defeat of one's plans, and the old "
-     "compound readings call it the Shattered Citadel. Its picture, shared with the Tower of the "
-     "tarot, is a tower struck by lightning, its crown knocked off, figures falling. The blow "
-     "arrives from outside, unannounced, often at the moment of greatest confidence. A careful "
-     "scheme may be brought down by an event nobody could have foreseen, such as a fire, a new "
-     "law or a partner's sudden illness. Sixteen reduces to seven, the number of the inward life: "
-     "what survives the fall is what was never part of the building. Since the blow itself cannot "
-     "be predicted, the wise course is to build so that no single blow can bring everything down: "
+     "This is a number of strange fatality, accidents, defeat of one's plans. A tower struck by "
+     "lightning, its crown knocked off and figures falling, is its picture in the tarot and in "
+     "the old compound readings, which call it the Shattered Citadel. The blow arrives from "
+     "outside, unannounced, often at the moment of greatest confidence. A careful scheme may be "
+     "brought down by an event nobody could have foreseen, such as a fire, a new law or a "
+     "partner's sudden illness. Sixteen reduces to seven, the number of the inward life: what "
+     "survives the fall is what was never part of the building. Since the blow itself cannot be "
+     "predicted, the wise course is to build so that no single blow can bring everything down: "
      "keep a second road open, insure what can be insured, never stake all on one venture, and "
      "settle important plans early and unhurriedly. It is a number of warning, and pride is its "
      "lightning rod. A tower that was never built too high has less to lose when the storm comes."},
@@ -136,10 +136,10 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "weathered judgement that has been tested and did not break. The path in the picture, after "
      "all, leads between the towers and out into open country beyond them."},
     {113,
-     "This is a number of the most fortune and favour among the compound numbers, and the old "
-     "readings call it the Prince of Heaven. Its tarot card, the Sun, shows why: a child rides a "
-     "white horse bareback under a blazing sun, with sunflowers leaning over a garden wall "
-     "behind. Nineteen adds to ten and then to one, so it ends on the digit of the Sun as well. "
+     "This is a number of the most fortune and favour among the compound numbers. Its tarot card, "
+     "the Sun, shows why: a child rides a white horse bareback under a blazing sun, sunflowers "
+     "leaning over a wall behind. Nineteen adds to ten and then to one, so it ends on the digit "
+     "of the Sun as well, and the old readings give it a title to match, the Prince of Heaven. "
      "Whoever carries it tends to be liked on sight, to find that work is noticed and rewarded, "
      "and to see plans for the future come right, sometimes slowly but reliably. Setbacks happen "
      "under any number, but here recovery follows them more often than further trouble does. "
@@ -162,17 +162,17 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "when the call was answered instead of argued away. Once ambition follows purpose instead of "
      "leading it, obstacles that seemed fixed begin to give."},
     {115,
-     "This is a number of general successes, and the old compound readings call it the Crown of "
-     "the Magi, a crown won rather than inherited. Its victories come late in a contest: the "
-     "candidate turned down twice who is chosen the third time, the small firm that wins the "
-     "contract at its fifth bid. Luck is firmly on its side. The one risk is leaving a round too "
-     "early, so a refusal is best answered with a better second attempt, not a new field."},
+     "This is a number of general successes. Its victories come late in a contest: the candidate "
+     "turned down twice who is chosen the third time, the small firm that wins the contract at "
+     "its fifth bid. The old compound readings call it the Crown of the Magi, a crown won rather "
+     "than inherited, and luck is firmly on its side. The one risk is leaving a round too early, "
+     "so a refusal is best answered with a better second attempt, not a new field."},
     {116,
-     "This is a number of warnings of illusion and delusion. Its emblem in the old compound "
-     "readings is a good man with his eyes bound, bent under a knapsack full of errors while the "
-     "folly of others leads him towards dangers he cannot see. Its bearer is usually honest and "
-     "well disposed, and assumes others are the same, and there the trouble starts. Such a person "
-     "may follow a confident adviser into a poor investment, stay loyal to a plan long after the "
+     "This is a number of warnings of illusion and delusion. The old compound readings draw it as "
+     "a good man with his eyes bound, bent under a knapsack full of errors while the folly of "
+     "others leads him towards dangers he cannot see. Its bearer is usually honest and well "
+     "disposed, and assumes others are the same, and there the trouble starts. Such a person may "
+     "follow a confident adviser into a poor investment, stay loyal to a plan long after the "
      "facts have turned against it, or believe that a problem will solve itself if left alone. "
      "Twenty-two is a warning rather than a fortune, and the warning concerns judgement, not "
      "ability. An adviser's plan read to the last page, and a second opinion from someone with "
@@ -181,11 +181,11 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "debts, the standing orders, the loyalties nobody questions any more, lightens the load "
      "before it chooses the road."},
     {117,
-     "This is a number of karmic rewards, and its emblem is the Royal Star of the Lion, Regulus, "
-     "the star at the heart of Leo. Its good fortune comes through people placed above its "
-     "bearer: the former pupil, now a director, who remembers who once stayed late to explain. "
-     "Such help is best accepted without embarrassment and repaid by doing the same for someone "
-     "further down."},
+     "This is a number of karmic rewards, and it shines under the Royal Star of the Lion, "
+     "Regulus, the star at the heart of Leo. Its good fortune comes through people placed above "
+     "its bearer: the former pupil, now a director, who remembers who once stayed late to "
+     "explain. Such help is best accepted without embarrassment and repaid by doing the same for "
+     "someone further down."},
     {118,
      "This is a number of fortunes and karmic reward justly earned, and the important word is "
      "earned. Its digits add to six, the digit of Venus, ruler of the balanced scales of Libra: "
