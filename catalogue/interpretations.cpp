@@ -27,12 +27,11 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "someone else has found a way to silence. Its trouble is prepared out of sight and "
      "discovered late. A business partner keeps a second set of accounts; a colleague who agrees "
      "at every meeting argues against its bearer in rooms the bearer never enters; a plan is "
-     "quietly undone by someone who once helped to make it. The number is read as a warning "
-     "rather than a fortune. Suspicion of everyone would be a misfortune of its own. What "
-     "protects is narrower: reading the figures in person instead of hearing them summarised, "
-     "noticing who gains when a decision keeps being put off, and forgiving the people who own a "
-     "mistake openly. Muzzles can be slipped. A lion that has learned to judge people well is "
-     "seldom silenced twice."},
+     "quietly undone by someone who once helped to make it. The number is read as a warning. "
+     "Suspicion of everyone would be a misfortune of its own. What protects is narrower: reading "
+     "the figures in person instead of hearing them summarised, noticing who gains when a "
+     "decision keeps being put off, and forgiving the people who own a mistake openly. Once its "
+     "bearer has learned to judge people well, the same trick seldom works a second time."},
     {106,
      "This is a number of periodic sacrifice of one for the plans of others. The older readings "
      "call it the Sacrifice, and in the tarot it is the Hanged Man, who dangles upside down by "
@@ -59,13 +58,14 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "merchants and travellers and giver of quick speech, so whoever bears it tends to have a "
      "ready pen and a voice that carries. Work that must reach people at a distance suits the "
      "number: journalism, publishing, broadcasting, advertising, the shop window and the "
-     "newsletter, any trade in which a message has to travel and still be understood at the other "
-     "end. Temperance is its card in the tarot, an angel pouring water from one cup into another "
-     "without spilling a drop, and that is the skill it asks for, moving an idea from one mind to "
-     "another in the right measure. Money and dealings with many people go well under fourteen, "
-     "and it brings a good deal of movement, many journeys and frequent changes of plan. Its risk "
-     "lies in haste: a figure nobody checked, a colleague's enthusiasm mistaken for a sound plan. "
-     "On an office door, 14 favours any business that lives by being noticed."},
+     "newsletter, any trade in which a message has to travel and still be understood at the "
+     "other end. Temperance is its card in the tarot, an angel pouring water from one cup into "
+     "another without spilling a drop, and that is the skill it asks for, moving an idea from "
+     "one mind to another in the right measure. Money and dealings with many people go well "
+     "under fourteen, and it brings a good deal of movement, many journeys and frequent changes "
+     "of plan. Its risk lies in haste: a figure nobody checked, a colleague's enthusiasm "
+     "mistaken for a sound plan. As the number of an office, 14 favours any business that lives "
+     "by being noticed."},
     {109,
      "This is a number of extreme luck and enchantment, the kind of good fortune that seems to "
      "arrive by spell rather than by effort, and it is counted among the luckiest of the "
@@ -252,13 +252,12 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "prove unreliable at the moment they are needed. Agreements are broken, or were never meant "
      "in the way they were spoken. Dangers appear from directions that seemed safe, and in love "
      "the heart may be misled more than once, which makes every later trust harder to give. The "
-     "number is counted unfortunate, and it is read as a warning to be heeded rather than a "
-     "sentence to be served. Karma in the older sense is an account, and an account can be "
-     "settled: each obligation met honestly, each temptation to repay deceit with deceit "
-     "declined, reduces what is owed. Few promises, every one of them kept, and no revenge taken "
-     "even where it would be deserved. Lived that way, the weight gradually lightens, and what is "
-     "left is a character of rare reliability, the friend others call when their own luck has "
-     "failed."},
+     "number is counted unfortunate, and it is read as a debt that can be worked off, not a "
+     "sentence. Karma in the older sense is an account, and an account can be settled: each "
+     "obligation met honestly, each temptation to repay deceit with deceit declined, reduces "
+     "what is owed. Few promises, every one of them kept, and no revenge taken even where it "
+     "would be deserved. Lived that way, the weight gradually lightens, and what is left is a "
+     "character of rare reliability, the friend others call when their own luck has failed."},
     {124,
      "This is a number of retrospection, thoughtful deduction, mental superiority, and its "
      "fitting image is Janus, the Roman god of doorways, who has one face turned to the road "
@@ -295,8 +294,8 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "situation. Once that reading gives way to the fixed opinions of associates, or a cautious "
      "committee rewrites a bold plan, the hold on the crowd tends to break, and projects founder "
      "on the obstinacy of others. A campaign that won a town with one plain sentence can lose it "
-     "with a brochure drafted by twelve people. Whoever holds this number should draft the first "
-     "version alone and let others correct only the facts."},
+     "with a brochure drafted by twelve people. Such a speaker should draft the first version "
+     "alone and let others correct only the facts."},
     {127,
      "This is a number of no meaning of its own; the vibration of 24, deepened, is all it "
      "carries, and it should be read with that number in mind. Thirty-three, like twenty-four, "
@@ -305,7 +304,7 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "24 describes a good partnership, 33 describes the same bond asked to hold a whole "
      "household. Think of a couple whose home has become the place where a widowed father, a "
      "niece between jobs and a friend after a divorce all end up staying. The reward of 24 is "
-     "there, and so is its danger, a balance quietly left unkept, both on a larger scale. Such a "
+     "there, and so is its danger, a balance quietly left unkept; both are simply larger. Such a "
      "couple does well to ask, each spring, who in the house has been giving without being "
      "thanked. Like twenty-four, it is counted lucky."},
     {131,
@@ -318,10 +317,11 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "loyalty kept up too long to a partnership that has run its course; a bond kept by one side "
      "only is better ended kindly."},
     {137,
-     "This is a number of misfortunes; revolution, upheaval, strife follow it, and they come "
-     "from above. Its typical scene is a firm taken over halfway through a project: new owners, "
-     "new rules, and the work of years shelved in a week. When such a turn comes, the wise first "
-     "month is spent learning who now decides, before choosing whether to fight, stay or go."},
+     "This is a number of misfortunes; revolution, upheaval, strife follow it, and they tend to "
+     "come down from those in charge. Its typical scene is a firm taken over halfway through a "
+     "project: new owners, new rules, and the work of years shelved in a week. When such a turn "
+     "comes, the wise first month is spent learning who now decides, before choosing whether to "
+     "fight, stay or go."},
     {145,
      "This is a number of strong potency; the nature of the warrior is stamped on it, and its "
      "bearer advances in sudden leaps, not steady steps. The youngest member of a team is made "
@@ -342,11 +342,12 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "a post driven into the ground. Counting the tarot trumps from the Fool at nought, as the "
      "common decks do, card one is the Magician, who raises one hand to the sky and points the "
      "other at the earth, drawing power down into form. Its planet is the Sun, the centre around "
-     "which the others move. In a person or a venture, 1 shows as initiative: things get started, "
-     "decisions come quickly, and waiting for permission feels like a wasted day. Assertion can "
-     "harden into stubbornness, and self-reliance into a refusal to listen; the child who would "
-     "rather fail alone than be shown how has to learn the opposite as an adult. For beginnings "
-     "it is a lucky digit, and as a date the first suits opening a shop or signing a lease."},
+     "which the others move. In a person or a venture, 1 shows as initiative: things get "
+     "started, decisions come quickly, and waiting for permission feels like a wasted day. "
+     "Assertion can harden into stubbornness, and self-reliance into a refusal to listen; the "
+     "child who would rather fail alone than be shown how has to learn the opposite as an adult. "
+     "For beginnings it is a lucky digit, and as a date the first suits opening a business or "
+     "signing a lease."},
     {150,
      "The number 2 is the number of antithesis, witness and confirmation: it answers the one, "
      "stands opposite it, and by standing there makes comparison possible. In the tarot it is "
@@ -392,8 +393,8 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
     {154,
      "The number 6 belongs to co-operation, to separate parts fitting together so that each "
      "supports the others. Nature gives it a perfect emblem in the honeycomb, where thousands of "
-     "six-sided cells share every wall and no space is wasted, the work of a whole hive rather "
-     "than of any single bee. Two interlaced triangles, one pointing up and one down, make the "
+     "six-sided cells share every wall and no space is wasted, the work of a whole hive, not of "
+     "any single bee. Two interlaced triangles, one pointing up and one down, make the "
      "six-pointed star of opposites held in balance. Venus is its planet, and with Venus come "
      "affection, beauty and a love of harmony at home and in company. Six marks the one others "
      "turn to when a group needs holding together, an elderly parent needs care or two brothers "
