@@ -35,14 +35,14 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
     {106,
      "This is a number of periodic sacrifice of one for the plans of others. The older readings "
      "call it the Sacrifice, and in the tarot it is the Hanged Man, who dangles upside down by "
-     "one foot from a living tree, his face calm, having given up his own footing. Whoever "
-     "carries it is the one who gets asked: to cover the shift, to lend the savings, to give up "
-     "the holiday so that a relative's scheme can go ahead. These requests come in waves, not "
-     "all the time, and between them are quiet stretches in which the bearer's own affairs move "
-     "on. There is real generosity here, and a talent for seeing a situation from the angle "
-     "others miss. Twelve brings more anxiety than luck, because goodwill so easily becomes a "
-     "habit others count on. Before each new sacrifice it is worth asking whose plan it serves "
-     "and whether it was offered or taken, and keeping one aim that is never lent out."},
+     "one foot from a living tree, his face calm, having given up his own footing. Twelve's "
+     "bearer is the one who gets asked: to cover the shift, to lend the savings, to give up the "
+     "holiday so that a relative's scheme can go ahead. These requests come in waves, not all "
+     "the time, and between them are quiet stretches in which the bearer's own affairs move on. "
+     "There is real generosity here, and a talent for seeing a situation from the angle others "
+     "miss. Twelve brings more anxiety than luck, because goodwill so easily becomes a habit "
+     "others count on. Before each new sacrifice it is worth asking whose plan it serves and "
+     "whether it was offered or taken, and keeping one aim that is never lent out."},
     {107,
      "This is a number of upheavals, so that new ground may be broken. The old compound readings "
      "picture it as a reaper with a scythe, working a field where green shoots already show "
@@ -317,11 +317,11 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "loyalty kept up too long to a partnership that has run its course; a bond kept by one side "
      "only is better ended kindly."},
     {137,
-     "This is a number of misfortunes; revolution, upheaval, strife follow it, and they tend to "
-     "come down from those in charge. Its typical scene is a firm taken over halfway through a "
-     "project: new owners, new rules, and the work of years shelved in a week. When such a turn "
-     "comes, the wise first month is spent learning who now decides, before choosing whether to "
-     "fight, stay or go."},
+     "This is a number of misfortunes; revolution, upheaval, strife follow it, and they seldom "
+     "start with its bearer. Its typical scene is a firm taken over halfway through a project: "
+     "new owners, new rules, and the work of years shelved in a week. When such a turn comes, "
+     "the wise first month is spent learning who now decides, before choosing whether to fight, "
+     "stay or go."},
     {145,
      "This is a number of strong potency; the nature of the warrior is stamped on it, and its "
      "bearer advances in sudden leaps, not steady steps. The youngest member of a team is made "
