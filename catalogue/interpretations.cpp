@@ -15,79 +15,78 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "seldom stays long at one point of the rim. A year of promotion and easy credit is followed "
      "by one in which the same doors close; a shop that was full every Saturday finds that the "
      "trade has moved two streets away; and then the turn comes back. Nothing in the number says "
-     "which half of the turn will be the longer. On balance it is a lucky number, because "
-     "whatever rises under it rises by effort and not by favour. The hub matters more than the "
-     "rim. A good name, skills that travel and friends who were not chosen for their usefulness "
-     "stay where they are while everything else goes round. Someone born on the tenth, or a "
-     "household behind a door marked 10, does best to make no promise at the top of the wheel "
-     "that could not be kept at the bottom."},
+     "which half of the turn will be the longer. On balance it is counted lucky, because the "
+     "turn that brings a fall also brings the rise after it. The hub matters more than the rim. "
+     "A good name, skills that travel and friends who were not chosen for their usefulness stay "
+     "where they are while everything else goes round. Someone born on the tenth, or a household "
+     "behind a door marked 10, does best to make no promise at the top of the wheel that could "
+     "not be kept at the bottom."},
     {105,
      "This is a number of hidden trials and betrayal from others, and the older readings give it "
      "two emblems: a clenched hand, which hides what it holds, and a lion muzzled, strength that "
      "someone else has found a way to silence. Its trouble is prepared out of sight and "
      "discovered late. A business partner keeps a second set of accounts; a colleague who agrees "
      "at every meeting argues against its bearer in rooms the bearer never enters; a plan is "
-     "quietly undone by someone who once helped to make it. The number is read as a warning "
-     "rather than a fortune. Suspicion of everyone would be a misfortune of its own. What "
-     "protects is narrower: reading the figures in person instead of hearing them summarised, "
-     "noticing who gains when a decision keeps being put off, and forgiving the people who own a "
-     "mistake openly. Muzzles can be slipped. A lion that has learned to judge people well is "
-     "seldom silenced twice."},
+     "quietly undone by someone who once helped to make it. The number is read as a warning. "
+     "Suspicion of everyone would be a misfortune of its own. What protects is narrower: reading "
+     "the figures in person instead of hearing them summarised, noticing who gains when a "
+     "decision keeps being put off, and forgiving the people who own a mistake openly. Once its "
+     "bearer has learned to judge people well, the same trick seldom works a second time."},
     {106,
      "This is a number of periodic sacrifice of one for the plans of others. The older readings "
      "call it the Sacrifice, and in the tarot it is the Hanged Man, who dangles upside down by "
-     "one foot from a living tree, his face calm, having given up his own footing for a purpose "
-     "he did not choose. The person or entity represented by it is the one who gets asked: to "
-     "cover the shift, to lend the savings, to give up the holiday so that a relative's scheme "
-     "can go ahead. These requests come in waves rather than all the time, and between them are "
-     "quiet stretches in which the bearer's own affairs move on. There is real generosity here, "
-     "and a talent for seeing a situation from the angle others miss. Twelve brings more anxiety "
-     "than luck, because goodwill so easily becomes a habit others count on. Before each new "
-     "sacrifice it is worth asking whose plan it serves and whether it was offered or taken, and "
-     "keeping one aim that is never lent out."},
+     "one foot from a living tree, his face calm, having given up his own footing. Twelve's "
+     "bearer is the one who gets asked: to cover the shift, to lend the savings, to give up the "
+     "holiday so that a relative's scheme can go ahead. These requests come in waves, not all "
+     "the time, and between them are quiet stretches in which the bearer's own affairs move on. "
+     "There is real generosity here, and a talent for seeing a situation from the angle others "
+     "miss. Twelve brings more anxiety than luck, because goodwill so easily becomes a habit "
+     "others count on. Before each new sacrifice it is worth asking whose plan it serves and "
+     "whether it was offered or taken, and keeping one aim that is never lent out."},
     {107,
-     "This is a number of upheavals, so that new ground may be broken. Its emblem in the old "
-     "compound readings is a reaper with a scythe in a field where new shoots already show. In "
-     "itself it is neither lucky nor unlucky. What it brings is change that does not wait to be "
-     "invited: a post disappears, a house has to be sold, a partnership ends, just as it had all "
-     "become comfortable. Thirteen comes to four, whose planet in this tradition is Uranus, the "
-     "planet of sudden change, and each clearing leaves room for work that would otherwise never "
-     "have been begun. As a date, the thirteenth suits the ending of what has run its course "
-     "better than the signing of what should last."},
+     "This is a number of upheavals, so that new ground may be broken. The old compound readings "
+     "picture it as a reaper with a scythe, working a field where green shoots already show "
+     "behind the blade. Someone born on the thirteenth often knows the pattern at first hand: "
+     "the office moves to another city a month after the flat near it has been bought, and only "
+     "years later does the move turn out to have led to the better job. The number is counted "
+     "unsettling, not unlucky. When something is cut away, its bearer does well to leave the "
+     "space empty for a season before filling it, and to work out what the old arrangement had "
+     "been quietly costing."},
     {108,
      "This is a number of magnetic communication with the public through writing and media. "
      "Fourteen comes to five, and five belongs to Mercury, messenger of the gods, patron of "
      "merchants and travellers and giver of quick speech, so whoever bears it tends to have a "
      "ready pen and a voice that carries. Work that must reach people at a distance suits the "
      "number: journalism, publishing, broadcasting, advertising, the shop window and the "
-     "newsletter, any trade in which a message has to travel and still be understood at the other "
-     "end. Temperance is its card in the tarot, an angel pouring water from one cup into another "
-     "without spilling a drop, and that is the skill it asks for, moving an idea from one mind to "
-     "another in the right measure. Money and dealings with many people go well under fourteen, "
-     "and it brings a good deal of movement, many journeys and frequent changes of plan. Its risk "
-     "lies in haste: a figure nobody checked, a colleague's enthusiasm mistaken for a sound plan. "
-     "On an office door, 14 favours any business that lives by being noticed."},
+     "newsletter, any trade in which a message has to travel and still be understood at the "
+     "other end. Temperance is its card in the tarot, an angel pouring water from one cup into "
+     "another without spilling a drop, and that is the skill it asks for, moving an idea from "
+     "one mind to another in the right measure. Money and dealings with many people go well "
+     "under fourteen, and it brings a good deal of movement, many journeys and frequent changes "
+     "of plan. Its risk lies in haste: a figure nobody checked, a colleague's enthusiasm "
+     "mistaken for a sound plan. As the number of an office, 14 favours any business that lives "
+     "by being noticed."},
     {109,
      "This is a number of extreme luck and enchantment, the kind of good fortune that seems to "
-     "arrive by spell rather than by effort, and it is counted among the luckiest of the compound "
-     "numbers for obtaining money, gifts and help from others. Fifteen comes to six, the number "
-     "of Venus, and the charm it gives is of that planet's sort: a warm manner, a pleasing voice, "
-     "and a way of making a room turn towards the speaker without visible effort. Its gifts lie "
-     "in the arts that hold an audience, music, acting, singing and storytelling among them, and "
-     "its bearer can talk a way into places that stay closed to people with better "
-     "qualifications. Presents, loans, introductions and second chances arrive more often than "
-     "for most, frequently from people met only once. The tarot makes a blunt point about all "
-     "this. Its card numbered fifteen is the Devil, with two figures bound to his perch by chains "
-     "so loose they could lift them off if they chose. A power to charm can turn into a power to "
-     "bind, and a gift for persuasion can be used to make others act against their own interest; "
-     "the charmer may be found at either end of the chain. There is a quieter risk as well, that "
-     "of coming to expect favour as a right and growing careless because things have always "
-     "worked out. As a day of birth, shown on the birth page beside the destiny number, fifteen "
-     "describes the manner of a life more than its course: whatever the destiny number asks will "
-     "be done with charm, and often through doors that other people open. Generosity keeps the "
-     "spell honest. Favours repaid promptly, luck shared with those who had none, and nothing won "
-     "by charm that could not have been asked for plainly: enchantment used that way lasts, and "
-     "the other kind wears off at the worst moment."},
+     "arrive by spell rather than by effort, and it is counted among the luckiest of the "
+     "compound numbers for obtaining money, gifts and help from others. Fifteen comes to six, "
+     "the number of Venus, and the charm it gives is of that planet's sort: a warm manner, a "
+     "pleasing voice, and a way of making a room turn towards the speaker without visible "
+     "effort. Its gifts lie in the arts that hold an audience, music, acting, singing and "
+     "storytelling among them, and its bearer can talk their way into places that stay closed to "
+     "people with better qualifications. Presents, loans, introductions and second chances "
+     "arrive more often than for most, frequently from people met only once. The tarot makes a "
+     "blunt point about all this. Its card numbered fifteen is the Devil, with two figures bound "
+     "to his perch by chains so loose they could lift them off if they chose. A power to charm "
+     "can turn into a power to bind, and a gift for persuasion can be used to make others act "
+     "against their own interest; the charmer may be found at either end of the chain. There is "
+     "a quieter risk as well, that of coming to expect favour as a right and growing careless "
+     "because things have always worked out. As a day of birth read beside a destiny number, "
+     "fifteen describes the manner of a life more than its course: whatever the destiny number "
+     "asks will be done with charm, and often through doors that other people open. Generosity "
+     "keeps the spell honest. Favours repaid promptly, luck shared with those who had none, and "
+     "nothing won by charm that could not have been asked for plainly: enchantment used that way "
+     "lasts, and the other kind wears off at the worst moment."},
     {110,
      "This is a number of strange fatality, accidents, defeat of one's plans. A tower struck by "
      "lightning, its crown knocked off and figures falling, is its picture in the tarot and in "
@@ -98,15 +97,16 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "survives the fall is what was never part of the building. Since the blow itself cannot be "
      "predicted, the wise course is to build so that no single blow can bring everything down: "
      "keep a second road open, insure what can be insured, never stake all on one venture, and "
-     "settle important plans early and unhurriedly. It is a number of warning, and pride is its "
-     "lightning rod. A tower that was never built too high has less to lose when the storm comes."},
+     "settle important plans early and unhurriedly. It is a number of warning, and pride is the "
+     "spire that draws the strike. A tower that was never built too high has less to lose when "
+     "the storm comes."},
     {111,
      "This is a number of high spirituality, love and peace, and the old compound readings call "
-     "it the Star of the Magi, the star that guided travellers. On the tarot's Star a woman "
-     "kneels under eight-pointed stars, pouring water on land and pool. Seventeen is a lucky "
-     "number. People who carry it tend to come through early troubles without bitterness and are "
-     "remembered for their kindness long after they have gone, as the light of a star is still "
-     "seen long after it left."},
+     "it the Star of the Magi, the star the wise men followed to Bethlehem. It is counted a "
+     "lucky number, and its peace is the sort that comes after trouble: the daughter who nursed "
+     "a parent through a long illness and came out of it gentler, not harder. Such a person is "
+     "the right one to sit with a friend now at the start of the same road, and should say yes "
+     "when asked."},
     {112,
      "This is a number of the most difficult symbolism; quarrels and upheaval run through it from "
      "end to end, and few numbers ask as much of the person or entity represented by it. Its card "
@@ -136,16 +136,15 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "weathered judgement that has been tested and did not break. The path in the picture, after "
      "all, leads between the towers and out into open country beyond them."},
     {113,
-     "This is a number of the most fortune and favour among the compound numbers. Its tarot card, "
-     "the Sun, shows why: a child rides a white horse bareback under a blazing sun, sunflowers "
-     "leaning over a wall behind. Nineteen adds to ten and then to one, so it ends on the digit "
-     "of the Sun as well, and the old readings give it a title to match, the Prince of Heaven. "
-     "Whoever carries it tends to be liked on sight, to find that work is noticed and rewarded, "
-     "and to see plans for the future come right, sometimes slowly but reliably. Setbacks happen "
-     "under any number, but here recovery follows them more often than further trouble does. "
-     "Honour and a settled contentment are the usual fruits, and as a house number or a wedding "
-     "date it is as kindly as a number can be. The only real hazard is complacency. The sun in "
-     "the picture shines on the whole garden, not only on the flowers that turn to face it."},
+     "This is a number of the most fortune and favour among the compound numbers; put plainly, "
+     "no compound number is counted luckier. The old readings call it the Prince of Heaven, and "
+     "its tarot card is the Sun, a child riding a white horse bareback under a blazing sky, "
+     "sunflowers leaning over the wall behind. Its favour is easy to recognise: the newcomer "
+     "whose first report is read by the head of the firm, the stranger given the last room in a "
+     "full town, the latecomer whose name is still on the list. Such luck tends to come early "
+     "and to keep coming, and that is its one hazard, since someone who has never been refused "
+     "can stop preparing. The bearer of nineteen does well to take on, once a year, something "
+     "hard enough to fail at, and to prepare for it as though no favour were coming."},
     {114,
      "This is a number of awakenings. Its tarot card is Judgement, in which an angel sounds a "
      "trumpet over open graves and the people inside sit up, arms raised, as though called by "
@@ -166,20 +165,20 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "turned down twice who is chosen the third time, the small firm that wins the contract at "
      "its fifth bid. The old compound readings call it the Crown of the Magi, a crown won rather "
      "than inherited, and luck is firmly on its side. The one risk is leaving a round too early, "
-     "so a refusal is best answered with a better second attempt, not a new field."},
+     "so a refusal is best answered with a better next attempt, not a new field."},
     {116,
-     "This is a number of warnings of illusion and delusion. The old compound readings draw it as "
-     "a good man with his eyes bound, bent under a knapsack full of errors while the folly of "
+     "This is a number of warnings of illusion and delusion. The old compound readings draw it "
+     "as a good man with his eyes bound, bent under a knapsack full of errors while the folly of "
      "others leads him towards dangers he cannot see. Its bearer is usually honest and well "
      "disposed and assumes others are the same, which is where the trouble starts. Such a person "
-     "may follow a confident adviser into a poor investment, stay loyal to a plan long after the "
-     "facts have turned against it, or believe that a problem will solve itself if left alone. "
-     "Twenty-two is a warning rather than a fortune, and the warning concerns judgement, not "
-     "ability. An adviser's plan read to the last page, and a second opinion from someone with "
-     "nothing to gain, take the blindfold off. The knapsack is the other half of the picture. "
-     "Errors carried along unexamined grow heavier, and a yearly look at old commitments, the "
-     "debts, the standing orders, the loyalties nobody questions any more, lightens the load "
-     "before it chooses the road."},
+     "may sign a contract unread because the seller seems kind, stay loyal to a plan long after "
+     "the facts have turned against it, or believe that a problem will solve itself if left "
+     "alone. Twenty-two is counted a warning, and the warning concerns judgement, not ability. "
+     "An adviser's plan read to the last page, and a second opinion from someone with nothing to "
+     "gain, take the blindfold off. The knapsack is the other half of the picture. Errors "
+     "carried along unexamined grow heavier, and a yearly look at old commitments, the debts, "
+     "the standing orders, the loyalties nobody questions any more, lightens the load before it "
+     "chooses the road."},
     {117,
      "This is a number of karmic rewards, and it shines under the Royal Star of the Lion, "
      "Regulus, the star at the heart of Leo. Its good fortune comes through people placed above "
@@ -191,21 +190,22 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "earned. Its digits add to six, the digit of Venus, ruler of the balanced scales of Libra: "
      "what the person or entity represented by it receives tends to match what has been put in, "
      "weighed fairly and paid in full. Good work done quietly is eventually noticed, a debt "
-     "forgiven years ago comes back with interest, a favour to a stranger returns through a "
-     "friend. Much of this fortune arrives through other people, and especially through affection "
-     "and partnership. A marriage, a business partner or a close friendship is often the channel "
-     "for help, and the number is a happy one for a shared home or a firm with two names over the "
-     "door. The scales swing both ways, though. Sharp dealing, ingratitude or a habit of taking "
-     "credit for the work of others will be weighed as carefully as generosity, and the balance "
-     "can turn slowly against anyone who forgets it. Grand gestures count for less here than "
-     "small habits kept up for years, such as paying a debt on the day it falls due, or naming a "
-     "partner's share of the credit aloud in front of others."},
+     "forgiven years ago is repaid in another coin, as help at the right moment, a favour to a "
+     "stranger returns through a friend. Much of this fortune arrives through other people, and "
+     "especially through affection and partnership. A marriage, a business partner or a close "
+     "friendship is often the channel for help, and the number is a happy one for a shared home "
+     "or a firm with two names over the door. The scales swing both ways, though. Sharp dealing, "
+     "ingratitude or a habit of taking credit for the work of others will be weighed as "
+     "carefully as generosity, and the balance can turn slowly against anyone who forgets it. "
+     "Grand gestures count for less here than small habits kept up for years, such as paying a "
+     "debt on the day it falls due, or naming a partner's share of the credit aloud in front of "
+     "others."},
     {119,
      "This is a number of spiritual wisdom gained through observation and experience, and it is "
      "learned more from a hard year than from a good book. Picture the quiet one at a tense "
      "family gathering who says little, notices who avoids whose eye, and can explain afterwards "
      "what the quarrel was really about. Early life under it brings trials, and the number turns "
-     "out well in the long run, because each trial is studied rather than merely survived. When a "
+     "out well in the long run, because each trial is studied, not merely survived. When a "
      "difficulty ends, the useful question is what it showed that nothing else could have."},
     {120,
      "This is a number of unique powers of compassion; contradictions and warnings sit alongside "
@@ -224,13 +224,13 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "paying for other people's mistakes."},
     {121,
      "This is a number of excellence, harmony, courage and power, and its emblem is the sceptre, "
-     "the short rod a ruler holds as a sign of rightful authority rather than as a weapon. Luck "
-     "favours it, above all in work that grows out of its bearer's own ideas. It shows best in an "
-     "ordinary workplace: someone proposes a better way of doing a routine job, is allowed to try "
-     "it, and within a year is running the department. Authority comes here through the quality "
-     "of the work, and it lasts while the ideas keep coming. The harm starts when such a person "
-     "is hired to carry out someone else's plan and the same courage turns into obstinacy. Before "
-     "accepting a post, it is worth asking whose plan it is."},
+     "the short rod a ruler holds as a sign of authority, not as a weapon. It is counted "
+     "fortunate, and the authority it brings is handed over because it has been earned. A tenant "
+     "reads the whole lease when nobody else will, finds the clause that lets the landlord "
+     "double the charges, and a year later is chairing the residents' association. Harmony lasts "
+     "under this number while power is carried lightly. A sceptre is made to be passed on, so "
+     "its bearer should choose a deputy in the first year of any office and let that deputy "
+     "chair a meeting now and then."},
     {122,
      "This is a number of puzzling and frustrating contradictions. Twenty-eight begins with a "
      "two, the number of partnership, ends with an eight, the number of Saturn, and reduces to "
@@ -252,13 +252,12 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "prove unreliable at the moment they are needed. Agreements are broken, or were never meant "
      "in the way they were spoken. Dangers appear from directions that seemed safe, and in love "
      "the heart may be misled more than once, which makes every later trust harder to give. The "
-     "number is counted unfortunate, and it is read as a warning to be heeded rather than a "
-     "sentence to be served. Karma in the older sense is an account, and an account can be "
-     "settled: each obligation met honestly, each temptation to repay deceit with deceit "
-     "declined, reduces what is owed. Few promises, every one of them kept, and no revenge taken "
-     "even where it would be deserved. Lived that way, the weight gradually lightens, and what is "
-     "left is a character of rare reliability, the friend others call when their own luck has "
-     "failed."},
+     "number is counted unfortunate, and it is read as a debt that can be worked off, not a "
+     "sentence. Karma in the older sense is an account, and an account can be settled: each "
+     "obligation met honestly, each temptation to repay deceit with deceit declined, reduces "
+     "what is owed. Few promises, every one of them kept, and no revenge taken even where it "
+     "would be deserved. Lived that way, the weight gradually lightens, and what is left is a "
+     "character of rare reliability, the friend others call when their own luck has failed."},
     {124,
      "This is a number of retrospection, thoughtful deduction, mental superiority, and its "
      "fitting image is Janus, the Roman god of doorways, who has one face turned to the road "
@@ -271,9 +270,9 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "proves fortunate depends almost entirely on how this mental power is used. Put to work for "
      "others, in teaching, advising, research, law or any calling that needs a clear head, it "
      "brings respect and influence. Turned inward, it can become a quiet contempt for slower "
-     "thinkers, and then the superiority isolates rather than serves. On a house door the number "
-     "suits a study more than a shop. Reflection should end in a decision, plainly stated, since "
-     "being right is of little use if nobody is listening."},
+     "thinkers, and then the superiority isolates instead of serving. As a house number it suits "
+     "a quiet household better than a trading one. Reflection should end in a decision, plainly "
+     "stated, since a conclusion kept to oneself changes nothing."},
     {125,
      "This is a number of intelligence; self-containment and isolation come with it, and the two "
      "are hard to separate. Its bearer tends to live behind well-built walls of their own making, "
@@ -286,28 +285,28 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "colleague seen the drawings a month earlier, the lunch might have gone differently. A "
      "lighthouse door opens from the inside, and only the keeper can open it."},
     {126,
-     "This is a number of magical power to sway the masses, and its image is the herald in the "
-     "market square, where a single voice can turn a crowd. Whoever carries it has the knack of "
-     "saying what many people half think but have not put into words, and once it has been said, "
-     "they follow. Politics, campaigning, selling, preaching, entertainment and any work that "
-     "depends on public response suit the number well. Its luck holds on one condition. The power "
-     "lasts as long as the speaker trusts their own reading of a situation. Once that reading "
-     "gives way to the fixed opinions of associates, or a cautious committee rewrites a bold "
-     "plan, the spell tends to break, and projects founder on the obstinacy of others. A campaign "
-     "that won a town with one plain sentence can lose it with a brochure drafted by twelve "
-     "people. The herald's staff is a good reminder: it carries the message, and it does not take "
-     "orders from the crowd."},
+     "This is a number of magical power to sway the masses, and its image is the speaker on a "
+     "box in the market square, where a single voice can turn a crowd. Whoever carries it has "
+     "the knack of saying what many people half think but have not put into words, and once it "
+     "has been said, they follow. Politics, campaigning, selling, preaching, entertainment and "
+     "any work that depends on public response suit the number well. Its luck holds while the "
+     "power lasts, and the power lasts as long as the speaker trusts their own reading of a "
+     "situation. Once that reading gives way to the fixed opinions of associates, or a cautious "
+     "committee rewrites a bold plan, the hold on the crowd tends to break, and projects founder "
+     "on the obstinacy of others. A campaign that won a town with one plain sentence can lose it "
+     "with a brochure drafted by twelve people. Such a speaker should draft the first version "
+     "alone and let others correct only the facts."},
     {127,
      "This is a number of no meaning of its own; the vibration of 24, deepened, is all it "
-     "carries, and it should be read with that number in mind. Thirty-three adds to six, exactly "
-     "as twenty-four does, so the two share the root of Venus and the same concern with fair "
-     "exchange, affection and reward that has been earned. The doubled three adds depth rather "
-     "than direction. Where twenty-four brings comfort through partnership, thirty-three brings "
-     "the same comfort more strongly and asks more in return: a wider circle of responsibility, "
-     "care for those who depend on the person or entity represented by it, and a sharper memory "
-     "for debts on both sides of the ledger. Its rewards tend to be larger, and so are the costs "
-     "of neglecting them. Like twenty-four, it is lucky. Typed on the Interpret Number page, 24 "
-     "gives the fuller reading, and every sentence of it applies here with a line drawn beneath."},
+     "carries, and it should be read with that number in mind. Thirty-three, like twenty-four, "
+     "comes to six, the number of Venus, and nothing here is new: what is said of 24 about fair "
+     "exchange, affection and reward that has been earned holds in full, pressed deeper. Where "
+     "24 describes a good partnership, 33 describes the same bond asked to hold a whole "
+     "household. Think of a couple whose home has become the place where a widowed father, a "
+     "niece between jobs and a friend after a divorce all end up staying. The reward of 24 is "
+     "there, and so is its danger, a balance quietly left unkept; both are simply larger. Such a "
+     "couple does well to ask, each spring, who in the house has been giving without being "
+     "thanked. Like twenty-four, it is counted lucky."},
     {131,
      "This is a number of a definite potency of its own; friendship, love, partnership are the "
      "fields where that potency works. The clasped hands of the old fede ring, given as a token "
@@ -318,48 +317,49 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "loyalty kept up too long to a partnership that has run its course; a bond kept by one side "
      "only is better ended kindly."},
     {137,
-     "This is a number of misfortunes; revolution, upheaval, strife follow it, and it is an "
-     "unlucky number. Its typical scene is a firm taken over halfway through a project: new "
-     "owners, new rules, and the work of years shelved in a week. Anyone under it does best to "
-     "keep skills, papers and friendships that travel, and to stay out of quarrels that others "
-     "started."},
+     "This is a number of misfortunes; revolution, upheaval, strife follow it, and they seldom "
+     "start with its bearer. Its typical scene is a firm taken over halfway through a project: "
+     "new owners, new rules, and the work of years shelved in a week. When such a turn comes, "
+     "the wise first month is spent learning who now decides, before choosing whether to fight, "
+     "stay or go."},
     {145,
-     "This is a number of strong potency; the nature of the warrior is stamped on it, and it acts "
-     "like a drawn sword. Advancement comes to the person or entity represented by it in sudden "
-     "leaps rather than steady steps: promotion over the heads of others, early command, success "
-     "in any service with a clear chain of command. It is counted fortunate for rising and "
-     "dangerous for staying risen, since the boldness that wins a post also makes enemies who "
-     "wait for a slip. Like a good soldier, its bearer should watch the flank and celebrate only "
-     "once the field is won."},
+     "This is a number of strong potency; the nature of the warrior is stamped on it, and its "
+     "bearer advances in sudden leaps, not steady steps. The youngest member of a team is made "
+     "its head over three people who had waited longer: that is fifty-one's rise. It is counted "
+     "fortunate for the climb and dangerous afterwards, because those passed over remember, and "
+     "wait for a slip. The safe time to make peace is straight after winning, so in the first "
+     "weeks of any new post such a person should seek out each rival, ask their view and act on "
+     "some of it in public."},
     {146,
-     "A name with no letter the table counts, written in Greek or Cyrillic, say, or only in "
-     "digits, totals 0 and says nothing yet; spelled in the letters a to z, it can be read. Any "
-     "other name here totals 1 to 10, and a name this light is said to mark someone who has paid "
-     "most karmic debts, unless its spelling differs from the one the parents gave. For what a "
-     "total of 1 to 10 means, see the Interpret Number page."},
+     "A name with no letter that counts, one written wholly in Greek, Cyrillic or Chinese, say, "
+     "or only in digits, totals 0 and says nothing yet; spelled out in the plain letters a to z, "
+     "the same name can be read. A name that totals 1 to 10 is a light one, and is said to mark "
+     "someone who has already paid most karmic debts and travels with little owed. Its total is "
+     "read as that number is read on its own."},
     {149,
      "The number 1 stands for manifestation and assertion, the active principle that turns what "
      "is possible into what is. Written as a single upright stroke, it looks like what it means, "
      "a post driven into the ground. Counting the tarot trumps from the Fool at nought, as the "
      "common decks do, card one is the Magician, who raises one hand to the sky and points the "
      "other at the earth, drawing power down into form. Its planet is the Sun, the centre around "
-     "which the others move. In a person or a venture, 1 shows as initiative: things get started, "
-     "decisions come quickly, and waiting for permission feels like a wasted day. Assertion can "
-     "harden into stubbornness, and self-reliance into a refusal to listen; the child who would "
-     "rather fail alone than be shown how has to learn the opposite as an adult. For beginnings "
-     "it is a lucky digit, and as a date the first suits opening a shop or signing a lease."},
+     "which the others move. In a person or a venture, 1 shows as initiative: things get "
+     "started, decisions come quickly, and waiting for permission feels like a wasted day. "
+     "Assertion can harden into stubbornness, and self-reliance into a refusal to listen; the "
+     "child who would rather fail alone than be shown how has to learn the opposite as an adult. "
+     "For beginnings it is a lucky digit, and as a date the first suits opening a business or "
+     "signing a lease."},
     {150,
      "The number 2 is the number of antithesis, witness and confirmation: it answers the one, "
-     "stands opposite it, and by standing there makes comparison possible. In the tarot it is the "
-     "High Priestess, seated between a dark pillar and a light one, holding a half-hidden scroll. "
-     "Its planet is the Moon, which has no light of its own but returns the light of the Sun, "
-     "hence its link with reflection and feeling. Old law required two witnesses before a matter "
-     "could be settled, and the number keeps that role: what 1 asserts, 2 confirms or denies. As "
-     "a temperament, 2 is tactful and perceptive, a natural mediator who may nevertheless take a "
-     "quarter of an hour to choose between two good restaurants. It is a lucky digit for "
-     "partnerships and a poor one for lone ventures. Of all the digits it reads most differently "
-     "as a day of birth and as a destiny number: on the day it describes a temperament that waits "
-     "and listens, in the destiny a life that is completed through another person."},
+     "stands opposite it, and by standing there makes comparison possible. In the tarot it is "
+     "the High Priestess, seated between a dark pillar and a light one, holding a half-hidden "
+     "scroll. Its planet is the Moon, which has no light of its own but returns the light of the "
+     "Sun, hence its link with reflection and feeling. Old law required at least two witnesses "
+     "before a matter could be settled, and the number keeps that role: what 1 asserts, 2 "
+     "confirms or denies. As a temperament, 2 is tactful and perceptive, a natural mediator who "
+     "may nevertheless take a quarter of an hour to choose between two good restaurants. It is a "
+     "lucky digit for partnerships and a poor one for lone ventures. As a day of birth and as a "
+     "destiny number it reads differently: on the day it describes a temperament that waits and "
+     "listens, in the destiny a life that is completed through another person."},
     {151,
      "The number 3 stands for the trilogy of body, mind and spirit, the first number that makes a "
      "whole. Two points only make a line; three make a triangle, the simplest figure that closes "
@@ -371,15 +371,15 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "bores the mind or goes against conscience will not be finished, and it is better dropped at "
      "the start than in the middle. Its luck is best in public work."},
     {152,
-     "The number 4 means reality and concretion, the point at which ideas take solid shape in the "
-     "material universe. Its figure is the square, and in three dimensions the cube, which rests "
-     "steady on whichever face it is set down. The ancients measured the world by four elements, "
-     "seasons, winds and points of the compass. The Emperor, on the tarot card numbered four, "
-     "sits on a stone throne, the image of law and established order. Its planet in this "
-     "tradition is Uranus, the planet of sudden change, a strange partner for so settled a number "
-     "until one remembers that walls are built for storms. Those under 4 are patient and keep "
-     "their word, and some take the opposite view from sheer habit. As a house number it is "
-     "steady rather than lucky, better for a family than for a shop living on passing trade. Its "
+     "The number 4 means reality and concretion, the point at which ideas take solid shape in "
+     "the material universe. Its figure is the square, and in three dimensions the cube, which "
+     "rests steady on whichever face it is set down. The ancients measured the world by four "
+     "elements, seasons, winds and points of the compass. The Emperor, on the tarot card "
+     "numbered four, sits on a stone throne, the image of law and established order. Its planet "
+     "in this tradition is Uranus, bringer of the unforeseen, a strange partner for so settled a "
+     "number until one remembers that walls are built for storms. Those under 4 are patient and "
+     "keep their word, and some take the opposite view from sheer habit. As a house number it is "
+     "steady more than lucky, better for a family than for a shop living on passing trade. Its "
      "weakness is slowness to change; its strength is that when 4 has finished a task, the task "
      "stays finished."},
     {153,
@@ -388,13 +388,13 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "messenger. Fives learn fast and recover fast; they take the job abroad at a week's notice "
      "and feel at home within a month. The same quickness leaves a trail of good starts: three "
      "languages at beginner's level, a drawer of keys to flats long since left. Staying on one "
-     "road for a full year before judging it turns that speed into growth. Five is a lucky digit, "
-     "and a house with a 5 on the door tends to be busy, with people always coming and going."},
+     "road for a full year before judging it turns that speed into growth. Five is a lucky "
+     "digit, and a house numbered 5 tends to be busy, with people always coming and going."},
     {154,
      "The number 6 belongs to co-operation, to separate parts fitting together so that each "
      "supports the others. Nature gives it a perfect emblem in the honeycomb, where thousands of "
-     "six-sided cells share every wall and no space is wasted, the work of a whole hive rather "
-     "than of any single bee. Two interlaced triangles, one pointing up and one down, make the "
+     "six-sided cells share every wall and no space is wasted, the work of a whole hive, not of "
+     "any single bee. Two interlaced triangles, one pointing up and one down, make the "
      "six-pointed star of opposites held in balance. Venus is its planet, and with Venus come "
      "affection, beauty and a love of harmony at home and in company. Six marks the one others "
      "turn to when a group needs holding together, an elderly parent needs care or two brothers "
@@ -404,13 +404,13 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
     {155,
      "The number 7 marks completion, the count at which a cycle closes. The week ends on its "
      "seventh day, kept for rest, and seven colours make a rainbow, seven notes a scale, seven "
-     "wandering lights the sky of the ancients. Its planet is Neptune, ruler of the deep sea, and "
-     "its tarot card is the Chariot, a journey carried through to its goal. The people it marks "
-     "care more about why a thing is so than about what it is worth. Such a person may spend a "
-     "holiday alone in a library in a foreign city and come home happier than from any party. "
-     "Solitude is needed, but what is found alone goes to waste unless someone hears of it, and "
-     "explaining the current study to one friend every week keeps the door open. Seven brings "
-     "luck to study, travel and faith, less to trade."},
+     "wandering lights the sky of the ancients. Its planet is Neptune, ruler of the deep sea, "
+     "and its tarot card is the Chariot, a journey carried through to its goal. The people it "
+     "marks care more about why a thing is so than about what it is worth. Such a person may "
+     "spend a holiday alone in a library in a foreign city and come home happier than from any "
+     "party. Solitude is needed, but what is found alone goes to waste unless someone hears of "
+     "it, and explaining the current study to one friend every week keeps solitude from turning "
+     "into isolation. Seven brings luck to study, travel and faith, less to trade."},
     {156,
      "The number 8 is the number of dissolution, of the breaking down that comes before anything "
      "can be made new. The alchemists wrote their method in three words, solve et coagula, "
