@@ -92,14 +92,9 @@ void PaintWingPair(QPainter& painter, const QPainterPath& wing, const QBrush& br
 
 }  // namespace
 
-QPixmap LogoPixmap(qreal device_pixel_ratio) {
+QImage PaintedLogo(qreal device_pixel_ratio) {
     const qreal dpr = device_pixel_ratio > 0.0 ? device_pixel_ratio : 1.0;
-    // Every page shows the same picture: draw it once per screen scale.
-    static QPixmap cached;
-    if (!cached.isNull() && qFuzzyCompare(cached.devicePixelRatio(), dpr)) {
-        return cached;
-    }
-    const int side = static_cast<int>(std::ceil(kLogoSide * dpr));
+    const int side = LogoSide(dpr);
     QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(dpr);
     image.fill(Qt::transparent);
@@ -107,9 +102,11 @@ QPixmap LogoPixmap(qreal device_pixel_ratio) {
         QPainter painter(&image);
         PaintLogo(painter, QRectF(0.0, 0.0, side / dpr, side / dpr));
     }
-    cached = QPixmap::fromImage(image);
-    cached.setDevicePixelRatio(dpr);
-    return cached;
+    return image;
+}
+
+int LogoSide(qreal device_pixel_ratio) {
+    return static_cast<int>(std::ceil(kLogoSide * device_pixel_ratio));
 }
 
 void PaintLogo(QPainter& painter, const QRectF& rect) {
@@ -183,20 +180,14 @@ void PaintLogo(QPainter& painter, const QRectF& rect) {
     painter.restore();
 }
 
-QIcon ButterflyIcon() {
-    QIcon icon;
-    // Title bars and task switchers use these; the X server is sent every size
-    // at start-up, so the large ones are left to the desktop's icon theme.
-    for (const int size : {16, 32, 64}) {
-        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        {
-            QPainter painter(&image);
-            PaintButterfly(painter, QRectF(0.0, 0.0, size, size));
-        }
-        icon.addPixmap(QPixmap::fromImage(image));
+QImage PaintedButterfly(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        PaintButterfly(painter, QRectF(0.0, 0.0, size, size));
     }
-    return icon;
+    return image;
 }
 
 void PaintButterfly(QPainter& painter, const QRectF& rect) {
