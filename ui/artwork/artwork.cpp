@@ -115,18 +115,15 @@ void PaintLogo(QPainter& painter, const QRectF& rect) {
                            QPainter::SmoothPixmapTransform);
     painter.setPen(Qt::NoPen);
 
-    QLinearGradient backdrop(rect.topLeft(), rect.bottomLeft());
-    backdrop.setColorAt(0.0, QColor(0xcf, 0xd2, 0xd8));
-    backdrop.setColorAt(1.0, QColor(0xb6, 0xba, 0xc2));
-    painter.fillRect(rect, backdrop);
-
+    // No backdrop of its own: the page shows through, in whatever palette
+    // the desktop gives it, and one image serves light and dark themes alike.
     FitSquare(painter, rect, kLogoSide);
     const QPointF centre(kLogoSide / 2.0, kLogoSide / 2.0);
     const qreal ring_radius = 39.5;
     const qreal comma_radius = 3.5;
     const qreal inner_radius = 30.5;
 
-    // A slightly lighter disc behind the word lifts it off the grey.
+    // A light disc behind the word keeps it readable on any page colour.
     QRadialGradient disc(centre, inner_radius);
     disc.setColorAt(0.0, QColor(0xe4, 0xe7, 0xec));
     disc.setColorAt(1.0, QColor(0xd2, 0xd6, 0xdd));

@@ -18,7 +18,8 @@ class QRectF;
 namespace morvane {
 
 // The picture every page carries: 97 x 97 logical pixels at the given device
-// pixel ratio, so it stays crisp on HiDPI screens.
+// pixel ratio, so it stays crisp on HiDPI screens. Its background is
+// transparent: the page shows through, whatever the palette.
 QPixmap LogoPixmap(qreal device_pixel_ratio);
 
 // The window icon: a butterfly, at 16, 32 and 64 pixels.
