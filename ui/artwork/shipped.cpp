@@ -14,7 +14,7 @@ namespace {
 // Wraps the compiled-in bytes without copying them; QPixmap::fromImage makes
 // the one copy the window system needs.
 QImage Wrap(const ShippedImage& shipped) {
-    QImage image(shipped.pixels, shipped.side, shipped.side, shipped.side * 4,
+    QImage image(shipped.pixels, shipped.side, shipped.side, qsizetype{shipped.side} * 4,
                  QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(shipped.device_pixel_ratio);
     return image;
