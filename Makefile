@@ -63,7 +63,8 @@ lint: deps-dev configure
 fuzz: deps-dev
 	CMAKE_FLAGS="$(CMAKE_FLAGS)" scripts/fuzz $(FUZZ_SECONDS)
 
-# Start-up time and memory against a minimal Qt dialog, and micro-benchmarks.
+# Start-up time and memory against a minimal two-tab Qt dialog (paired rounds,
+# median ratio with its 95% interval), and micro-benchmarks.
 bench: deps-dev build
 	cmake -S . -B $(BUILD_DIR) >/dev/null  # finds Google Benchmark if it came with deps-dev
 	cmake --build $(BUILD_DIR) --target micro_bench morvane_timed

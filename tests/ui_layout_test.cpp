@@ -20,6 +20,7 @@
 #include <string_view>
 
 #include "tests/ui_support.h"
+#include "ui/artwork/artwork.h"
 #include "ui/framework/dialog_units.h"
 #include "ui/framework/placement.h"
 
@@ -305,6 +306,31 @@ TEST(PageLayoutTest, EveryTextBoxFrameIsWholeAtTheScreenScale) {
             }
         });
     });
+}
+
+// The pictures compiled in by the build must be the ones the code draws, each
+// served at its own scale, and a scale the build did not draw is still drawn.
+TEST(ArtworkTest, EveryScaleShowsTheDrawingAtThatScale) {
+    if (qApp->devicePixelRatio() != 1.0) {
+        // Qt turns font hinting off in a scaled process, so its drawing of
+        // the word differs from the build's, which runs unscaled.
+        GTEST_SKIP() << "compared in the unscaled run";
+    }
+    for (const qreal dpr : {1.0, 1.25, 1.5, 1.75, 2.0, 1.1, 3.0}) {
+        SCOPED_TRACE(dpr);
+        const QPixmap logo = LogoPixmap(dpr);
+        EXPECT_EQ(logo.devicePixelRatio(), dpr);
+        EXPECT_EQ(logo.width(), LogoSide(dpr));
+        EXPECT_EQ(logo.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                  PaintedLogo(dpr));
+    }
+    const QIcon icon = ButterflyIcon();
+    for (const int size : {16, 32, 64}) {
+        SCOPED_TRACE(size);
+        const QImage shown = icon.pixmap(QSize(size, size), 1.0).toImage();
+        EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                  PaintedButterfly(size));
+    }
 }
 
 TEST(WindowPlacementTest, TheFrameIsCentredInTheFreeAreaNeverAboveIt) {

@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
 #include <cstdio>
@@ -23,13 +22,8 @@ bool WritePng(const QDir& root, int size) {
     if (!root.mkpath(folder)) {
         return false;
     }
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    {
-        QPainter painter(&image);
-        morvane::PaintButterfly(painter, QRectF(0, 0, size, size));
-    }
-    return image.save(root.filePath(folder + QStringLiteral("/%1.png").arg(kIconName)), "PNG");
+    return morvane::PaintedButterfly(size).save(
+        root.filePath(folder + QStringLiteral("/%1.png").arg(kIconName)), "PNG");
 }
 
 bool WriteSvg(const QDir& root) {

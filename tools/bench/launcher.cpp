@@ -2,11 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Runs one program and measures its start-up: the time from just before the
-// spawn to the arrival of its "first-paint" line on stdout, then its peak
-// resident memory (VmHWM) a settling delay later. Prints
-// "<milliseconds> <VmHWM KiB> <CPU milliseconds>" on one line, then kills the
-// program. The CPU time (user + system, up to the kill) is far less sensitive
-// than the wall time to other load on the machine.
+// spawn to the moment the X server finished drawing the program's first
+// complete frame, then its peak resident memory (VmHWM) a settling delay
+// later. Prints "<milliseconds> <VmHWM KiB> <CPU milliseconds>" on one line,
+// then kills the program. The CPU time (user + system, up to the kill) is far
+// less sensitive than the wall time to other load on the machine.
+//
+// The frame's time is the server's own: every drawing on the screen raises a
+// damage event stamped with the server time, and the program prints
+// "first-paint" only after its first paint pass has been flushed and the
+// server has answered a round trip, so every damage event of that frame has
+// been sent by the time the line arrives. The last of them closes the frame.
+// The program's own account of when it painted would miss the transfer of
+// the pixels and the server's drawing of them.
 //
 // Usage: bench-launch [--settle-ms N] [--timeout-ms N] PROGRAM [ARG...]
 
@@ -16,10 +24,13 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <xcb/damage.h>
+#include <xcb/xcb.h>
 
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -35,6 +46,136 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr std::string_view kMarker = "first-paint\n";
+
+double MonotonicMs() {
+    return std::chrono::duration<double, std::milli>(Clock::now().time_since_epoch()).count();
+}
+
+// Watches the whole screen for drawing, and maps the server's millisecond
+// timestamps onto this process's steady clock.
+class ScreenWatch {
+  public:
+    bool Open() {
+        conn_ = xcb_connect(nullptr, nullptr);
+        if (xcb_connection_has_error(conn_) != 0) {
+            std::fputs("bench-launch: cannot connect to the X server ($DISPLAY)\n", stderr);
+            return false;
+        }
+        const xcb_query_extension_reply_t* damage = xcb_get_extension_data(conn_, &xcb_damage_id);
+        if (damage == nullptr || damage->present == 0) {
+            std::fputs("bench-launch: the X server has no DAMAGE extension\n", stderr);
+            return false;
+        }
+        damage_event_ = damage->first_event + XCB_DAMAGE_NOTIFY;
+        std::free(xcb_damage_query_version_reply(
+            conn_,
+            xcb_damage_query_version(conn_, XCB_DAMAGE_MAJOR_VERSION, XCB_DAMAGE_MINOR_VERSION),
+            nullptr));
+        const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(conn_)).data;
+        // Drawing into any window shows up as damage to the root window,
+        // which holds the whole screen.
+        xcb_damage_create(conn_, xcb_generate_id(conn_), screen->root,
+                          XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
+        // A window of our own whose property changes come back stamped with
+        // the server time, to tie that time to the steady clock.
+        probe_ = xcb_generate_id(conn_);
+        const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+        xcb_create_window(conn_, XCB_COPY_FROM_PARENT, probe_, screen->root, 0, 0, 1, 1, 0,
+                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
+                          &mask);
+        return Calibrate();
+    }
+
+    ~ScreenWatch() {
+        if (conn_ != nullptr) {
+            xcb_disconnect(conn_);
+        }
+    }
+
+    // Forgets the damage seen so far (the screen before the program).
+    void Forget() {
+        RoundTrip();
+        while (xcb_generic_event_t* event = xcb_poll_for_queued_event(conn_)) {
+            std::free(event);
+        }
+        last_damage_ = 0;
+        seen_damage_ = false;
+    }
+
+    // Collects every damage event the server has sent up to now.
+    void Collect() {
+        RoundTrip();
+        while (xcb_generic_event_t* event = xcb_poll_for_queued_event(conn_)) {
+            Note(event);
+        }
+    }
+
+    // The steady-clock time of the last damage collected, or a negative value.
+    double LastDamageMs() const {
+        if (!seen_damage_) {
+            return -1.0;
+        }
+        // Server times wrap at 2^32 ms; the difference is taken in that ring.
+        const auto since = static_cast<int32_t>(last_damage_ - server_at_zero_);
+        return zero_ms_ + since;
+    }
+
+  private:
+    // The server stamps events with whole milliseconds of its clock. Of a
+    // few probes, the one with the shortest round trip ties the clocks best.
+    bool Calibrate() {
+        double best_span = 1e9;
+        for (int i = 0; i < 5; ++i) {
+            const double before = MonotonicMs();
+            const char byte = static_cast<char>(i);
+            xcb_change_property(conn_, XCB_PROP_MODE_REPLACE, probe_, XCB_ATOM_WM_NAME,
+                                XCB_ATOM_STRING, 8, 1, &byte);
+            xcb_flush(conn_);
+            xcb_timestamp_t stamp = 0;
+            bool got = false;
+            while (!got) {
+                xcb_generic_event_t* event = xcb_wait_for_event(conn_);
+                if (event == nullptr) {
+                    std::fputs("bench-launch: lost the X server\n", stderr);
+                    return false;
+                }
+                if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY) {
+                    stamp = reinterpret_cast<xcb_property_notify_event_t*>(event)->time;
+                    got = true;
+                }
+                std::free(event);
+            }
+            const double after = MonotonicMs();
+            if (after - before < best_span) {
+                best_span = after - before;
+                server_at_zero_ = stamp;
+                // A stamp of n covers the server's millisecond [n, n + 1).
+                zero_ms_ = (before + after) / 2.0 - 0.5;
+            }
+        }
+        return true;
+    }
+
+    void RoundTrip() {
+        std::free(xcb_get_input_focus_reply(conn_, xcb_get_input_focus(conn_), nullptr));
+    }
+
+    void Note(xcb_generic_event_t* event) {
+        if ((event->response_type & 0x7f) == damage_event_) {
+            last_damage_ = reinterpret_cast<xcb_damage_notify_event_t*>(event)->timestamp;
+            seen_damage_ = true;
+        }
+        std::free(event);
+    }
+
+    xcb_connection_t* conn_ = nullptr;
+    xcb_window_t probe_ = 0;
+    uint8_t damage_event_ = 0;
+    xcb_timestamp_t server_at_zero_ = 0;
+    double zero_ms_ = 0.0;
+    xcb_timestamp_t last_damage_ = 0;
+    bool seen_damage_ = false;
+};
 
 long ReadVmHwmKib(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
@@ -86,6 +227,12 @@ int main(int argc, char** argv) {
         return Usage();
     }
 
+    ScreenWatch screen;
+    if (!screen.Open()) {
+        return 1;
+    }
+    screen.Forget();
+
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0) {
         std::perror("pipe2");
@@ -112,7 +259,6 @@ int main(int argc, char** argv) {
     // program may print other lines before it.
     std::string seen;
     bool found = false;
-    Clock::time_point painted;
     const Clock::time_point deadline = start + std::chrono::milliseconds(timeout_ms);
     while (!found) {
         const auto left =
@@ -136,7 +282,6 @@ int main(int argc, char** argv) {
         seen.append(buffer, static_cast<std::size_t>(got));
         const std::size_t at = seen.find(kMarker);
         if (at != std::string::npos && (at == 0 || seen[at - 1] == '\n')) {
-            painted = Clock::now();
             found = true;
         }
     }
@@ -144,6 +289,14 @@ int main(int argc, char** argv) {
         Stop(pid);
         std::fprintf(stderr, "bench-launch: no \"first-paint\" line from %s within %d ms\n",
                      argv[first], timeout_ms);
+        return 1;
+    }
+
+    screen.Collect();
+    const double frame_ms = screen.LastDamageMs();
+    if (frame_ms < 0.0) {
+        Stop(pid);
+        std::fprintf(stderr, "bench-launch: %s drew nothing on the screen\n", argv[first]);
         return 1;
     }
 
@@ -156,7 +309,8 @@ int main(int argc, char** argv) {
                      argv[first]);
         return 1;
     }
-    const double ms = std::chrono::duration<double, std::milli>(painted - start).count();
+    const double ms =
+        frame_ms - std::chrono::duration<double, std::milli>(start.time_since_epoch()).count();
     std::printf("%.2f %ld %.1f\n", ms, hwm_kib, cpu_ms);
     return 0;
 }

@@ -11,7 +11,8 @@ class QWidget;
 namespace morvane {
 
 // Prints "first-paint\n" to stdout, flushed, once, as soon as the first paint
-// of `window` has been completed and flushed to the screen. Call it before
+// of `window` has been completed, flushed and drawn by the window system
+// (a round trip after the flush). Call it before
 // the window is first shown.
 void InstallPaintMarker(QWidget* window);
 

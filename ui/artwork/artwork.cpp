@@ -92,14 +92,9 @@ void PaintWingPair(QPainter& painter, const QPainterPath& wing, const QBrush& br
 
 }  // namespace
 
-QPixmap LogoPixmap(qreal device_pixel_ratio) {
+QImage PaintedLogo(qreal device_pixel_ratio) {
     const qreal dpr = device_pixel_ratio > 0.0 ? device_pixel_ratio : 1.0;
-    // Every page shows the same picture: draw it once per screen scale.
-    static QPixmap cached;
-    if (!cached.isNull() && qFuzzyCompare(cached.devicePixelRatio(), dpr)) {
-        return cached;
-    }
-    const int side = static_cast<int>(std::ceil(kLogoSide * dpr));
+    const int side = LogoSide(dpr);
     QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(dpr);
     image.fill(Qt::transparent);
@@ -107,9 +102,11 @@ QPixmap LogoPixmap(qreal device_pixel_ratio) {
         QPainter painter(&image);
         PaintLogo(painter, QRectF(0.0, 0.0, side / dpr, side / dpr));
     }
-    cached = QPixmap::fromImage(image);
-    cached.setDevicePixelRatio(dpr);
-    return cached;
+    return image;
+}
+
+int LogoSide(qreal device_pixel_ratio) {
+    return static_cast<int>(std::ceil(kLogoSide * device_pixel_ratio));
 }
 
 void PaintLogo(QPainter& painter, const QRectF& rect) {
@@ -118,18 +115,15 @@ void PaintLogo(QPainter& painter, const QRectF& rect) {
                            QPainter::SmoothPixmapTransform);
     painter.setPen(Qt::NoPen);
 
-    QLinearGradient backdrop(rect.topLeft(), rect.bottomLeft());
-    backdrop.setColorAt(0.0, QColor(0xcf, 0xd2, 0xd8));
-    backdrop.setColorAt(1.0, QColor(0xb6, 0xba, 0xc2));
-    painter.fillRect(rect, backdrop);
-
+    // No backdrop of its own: the page shows through, in whatever palette
+    // the desktop gives it, and one image serves light and dark themes alike.
     FitSquare(painter, rect, kLogoSide);
     const QPointF centre(kLogoSide / 2.0, kLogoSide / 2.0);
     const qreal ring_radius = 39.5;
     const qreal comma_radius = 3.5;
     const qreal inner_radius = 30.5;
 
-    // A slightly lighter disc behind the word lifts it off the grey.
+    // A light disc behind the word keeps it readable on any page colour.
     QRadialGradient disc(centre, inner_radius);
     disc.setColorAt(0.0, QColor(0xe4, 0xe7, 0xec));
     disc.setColorAt(1.0, QColor(0xd2, 0xd6, 0xdd));
@@ -183,20 +177,14 @@ void PaintLogo(QPainter& painter, const QRectF& rect) {
     painter.restore();
 }
 
-QIcon ButterflyIcon() {
-    QIcon icon;
-    // Title bars and task switchers use these; the X server is sent every size
-    // at start-up, so the large ones are left to the desktop's icon theme.
-    for (const int size : {16, 32, 64}) {
-        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        {
-            QPainter painter(&image);
-            PaintButterfly(painter, QRectF(0.0, 0.0, size, size));
-        }
-        icon.addPixmap(QPixmap::fromImage(image));
+QImage PaintedButterfly(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        PaintButterfly(painter, QRectF(0.0, 0.0, size, size));
     }
-    return icon;
+    return image;
 }
 
 void PaintButterfly(QPainter& painter, const QRectF& rect) {
