@@ -27,6 +27,8 @@ expected=(
   usr/share/bash-completion/completions/morvane-cli
   usr/share/doc/morvane/copyright
   usr/share/doc/morvane/changelog.gz
+  usr/share/doc/morvane-cli/copyright
+  usr/share/doc/morvane-cli/changelog.gz
 )
 failed=0
 for f in "${expected[@]}"; do
@@ -98,8 +100,13 @@ fi
 # files carry no time stamp.
 if have lintian; then
   cpack -G DEB --config "$build/CPackConfig.cmake" -B "$root/package" >/dev/null
-  debs=("$root"/package/morvane_*.deb)
+  debs=("$root"/package/morvane_*.deb "$root"/package/morvane-cli_*.deb)
   lintian --display-info --fail-on error,warning "${debs[@]}" || failed=1
+  # The command-line package installs alone on a machine without Qt.
+  if dpkg-deb -f "${debs[1]}" Depends | grep -qi qt; then
+    echo "morvane-cli's package depends on Qt: $(dpkg-deb -f "${debs[1]}" Depends)"
+    failed=1
+  fi
 fi
 
 if [ "$failed" -ne 0 ]; then
