@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "catalogue/interpretations.h"
+#include "catalogue/themes.h"
 #include "engine/numerology.h"
 
 namespace morvane {
@@ -246,6 +247,20 @@ TEST(Catalogue, InterpretationsHaveTheirFormAndLength) {
     EXPECT_EQ(LoadText(112).size(), longest);
     EXPECT_GT(LoadText(112).size(), 2000U);
     EXPECT_TRUE(LoadText(112).ends_with("."));
+}
+
+// A list that shows only the theme says what the paragraph says first: each
+// compound paragraph opens with its theme, ending where a word ends.
+TEST(Catalogue, CompoundParagraphsOpenWithTheirTheme) {
+    for (const auto& [id, text] : kInterpretations) {
+        const std::string_view theme = ThemeOf(id);
+        EXPECT_FALSE(theme.empty()) << id;
+        if (id < 146) {
+            const std::string opening = std::string(kCompoundOpening) + std::string(theme);
+            EXPECT_TRUE(text.starts_with(opening)) << id;
+            EXPECT_FALSE(text.size() > opening.size() && IsLetter(text[opening.size()])) << id;
+        }
+    }
 }
 
 // Read side by side, the paragraphs must not slide back into one template
