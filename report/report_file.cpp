@@ -95,7 +95,11 @@ int OpenExisting(const std::string& path, std::string& resolved) {
             return -1;
         }
         target.resize(static_cast<std::size_t>(length));
-        resolved = target.front() == '/' ? target : FolderOf(resolved) + "/" + target;
+        if (target.front() == '/') {
+            resolved = std::move(target);
+        } else {
+            resolved = FolderOf(resolved).append("/").append(target);
+        }
     }
     errno = ELOOP;
     return -1;

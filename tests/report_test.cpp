@@ -31,6 +31,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/save_to_file.h"
@@ -475,11 +476,11 @@ void FillUp(const fs::path& folder, bool inodes) {
 struct Situation {
     const char* name;
     enum Needs { Anyone, Root } needs;
+    bool as_nobody;  // saved by another user without privileges
+    bool killed_when_written;
     // Makes the situation in `folder` and gives the path the user picks; sets
     // `skip` where this system cannot make it.
     std::function<fs::path(const fs::path& folder, std::string& skip)> setup;
-    bool as_nobody;  // saved by another user without privileges
-    bool killed_when_written;
     const char* expected;  // F stands for the situation's folder
 };
 
@@ -614,67 +615,62 @@ TEST(ReportFileSituations, WhatTheUserSeesAndWhatIsOnDisk) {
         return folder / "shared";
     };
     const Situation situations[] = {
-        {"a new report, umask 022", S::Anyone,
-         [](const fs::path& f, std::string&) { return f / "new.txt"; }, false, false,
+        {"a new report, umask 022", S::Anyone, false, false,
+         [](const fs::path& f, std::string&) { return f / "new.txt"; },
          "seen: nothing; written as 0600; file: new 0644 me:mine links 1; xattrs kept; "
          "folder: new.txt"},
-        {"a private report, umask 022", S::Anyone,
+        {"a private report, umask 022", S::Anyone, false, false,
          [](const fs::path& f, std::string&) {
              return OldReport(f, P::owner_read | P::owner_write);
          },
-         false, false,
          "seen: nothing; written as 0600; file: new 0600 me:mine links 1; xattrs kept; "
          "folder: old.txt"},
-        {"a file system out of inodes", S::Root,
+        {"a file system out of inodes", S::Root, false, false,
          [](const fs::path& f, std::string& skip) {
              skip = MountTmpfs(f / "fs", "size=1m,nr_inodes=16");
-             const fs::path path = OldReport(f / "fs");
+             fs::path path = OldReport(f / "fs");
              FillUp(f / "fs", true);
              return path;
          },
-         false, false,
          "seen: \"Disk full while accessing F/fs/old.txt.\"; written as -; file: old 0644 me:mine "
          "links 1; xattrs kept; folder: fill old.txt"},
-        {"a file system out of blocks", S::Root,
+        {"a file system out of blocks", S::Root, false, false,
          [](const fs::path& f, std::string& skip) {
              skip = MountTmpfs(f / "fs", "size=64k,nr_inodes=100");
-             const fs::path path = OldReport(f / "fs");
+             fs::path path = OldReport(f / "fs");
              FillUp(f / "fs", false);
              return path;
          },
-         false, false,
          "seen: \"Disk full while accessing F/fs/old.txt.\"; written as 0600; file: old 0644 "
          "me:mine links 1; xattrs kept; folder: fill old.txt"},
-        {"a read-only file system", S::Root,
+        {"a read-only file system", S::Root, false, false,
          [](const fs::path& f, std::string& skip) {
              skip = MountTmpfs(f / "fs", "size=64k");
-             const fs::path path = OldReport(f / "fs");
+             fs::path path = OldReport(f / "fs");
              if (skip.empty() && ::mount(nullptr, (f / "fs").c_str(), nullptr,
                                          MS_REMOUNT | MS_RDONLY, nullptr) != 0) {
                  skip = std::string("cannot remount read-only: ") + std::strerror(errno);
              }
              return path;
          },
-         false, false,
          "seen: \"Unable to create file\"; written as -; file: old 0644 me:mine links 1; xattrs "
          "kept; "
          "folder: old.txt"},
-        {"a link planted by another user in a sticky folder", S::Root,
+        {"a link planted by another user in a sticky folder", S::Root, false, false,
          [&](const fs::path& f, std::string&) {
              std::ofstream(f / "victim.txt") << kOld;
              ::chown((f / "victim.txt").c_str(), kNobody, kNogroup);
-             const fs::path link = sticky_shared(f) / "report.txt";
+             fs::path link = sticky_shared(f) / "report.txt";
              fs::create_symlink("../victim.txt", link);
              ::lchown(link.c_str(), kNobody, kNogroup);
              return link;
          },
-         false, false,
          "seen: \"Unable to create file\"; written as -; file: old 0644 nobody:nogroup links 1; "
          "xattrs kept; "
          "folder: report.txt"},
-        {"an ACL entry for another user and a user attribute", S::Anyone,
+        {"an ACL entry for another user and a user attribute", S::Anyone, false, false,
          [](const fs::path& f, std::string& skip) {
-             const fs::path path = OldReport(f);
+             fs::path path = OldReport(f);
              const std::string acl = AclForNobody();
              if (::setxattr(path.c_str(), "user.origin", "kept", 4, 0) != 0 ||
                  ::setxattr(path.c_str(), "system.posix_acl_access", acl.data(), acl.size(), 0) !=
@@ -683,49 +679,44 @@ TEST(ReportFileSituations, WhatTheUserSeesAndWhatIsOnDisk) {
              }
              return path;
          },
-         false, false,
          "seen: nothing; written as 0600; file: new 0640 me:mine links 1; xattrs kept; "
          "folder: old.txt"},
-        {"a file with a second hard link", S::Anyone,
+        {"a file with a second hard link", S::Anyone, false, false,
          [](const fs::path& f, std::string&) {
-             const fs::path path = OldReport(f);
+             fs::path path = OldReport(f);
              fs::create_hard_link(path, f / "other.txt");
              return path;
          },
-         false, false,
          "seen: nothing; written as -; file: new 0644 me:mine links 2; xattrs kept; "
          "folder: old.txt other.txt"},
-        {"root saving over a user's private report", S::Root,
+        {"root saving over a user's private report", S::Root, false, false,
          [](const fs::path& f, std::string&) {
-             const fs::path path = OldReport(f, P::owner_read | P::owner_write);
+             fs::path path = OldReport(f, P::owner_read | P::owner_write);
              ::chown(path.c_str(), kNobody, kNogroup);
              return path;
          },
-         false, false,
          "seen: nothing; written as 0600; file: new 0600 nobody:nogroup links 1; xattrs kept; "
          "folder: old.txt"},
-        {"root saving over a user's setuid program", S::Root,
+        {"root saving over a user's setuid program", S::Root, false, false,
          [](const fs::path& f, std::string&) {
-             const fs::path path = OldReport(f);
+             fs::path path = OldReport(f);
              ::chown(path.c_str(), kNobody, kNogroup);
              ::chmod(path.c_str(), 04755);
              return path;
          },
-         false, false,
          "seen: nothing; written as 0600; file: new 0755 nobody:nogroup links 1; xattrs kept; "
          "folder: old.txt"},
-        {"another user's writable file in a sticky folder", S::Root,
+        {"another user's writable file in a sticky folder", S::Root, true, false,
          [&](const fs::path& f, std::string&) { return OldReport(sticky_shared(f), everyone_rw); },
-         true, false,
          "seen: nothing; written as -; file: new 0666 me:mine links 1; xattrs kept; "
          "folder: old.txt"},
-        {"another user's writable file in a folder closed to new files", S::Root,
-         [&](const fs::path& f, std::string&) { return OldReport(f, everyone_rw); }, true, false,
+        {"another user's writable file in a folder closed to new files", S::Root, true, false,
+         [&](const fs::path& f, std::string&) { return OldReport(f, everyone_rw); },
          "seen: nothing; written as -; file: new 0666 me:mine links 1; xattrs kept; "
          "folder: old.txt"},
-        {"a file with another mounted on it", S::Root,
+        {"a file with another mounted on it", S::Root, false, false,
          [](const fs::path& f, std::string& skip) {
-             const fs::path path = OldReport(f);
+             fs::path path = OldReport(f);
              std::ofstream(f / "source.txt") << kOld;
              skip = OwnMounts();
              if (skip.empty() && ::mount((f / "source.txt").c_str(), path.c_str(), nullptr, MS_BIND,
@@ -734,15 +725,14 @@ TEST(ReportFileSituations, WhatTheUserSeesAndWhatIsOnDisk) {
              }
              return path;
          },
-         false, false,
          "seen: nothing; written as 0600; file: new 0644 me:mine links 1; xattrs kept; "
          "folder: old.txt source.txt"},
-        {"killed between writing and replacing", S::Anyone,
-         [](const fs::path& f, std::string&) { return OldReport(f); }, false, true,
+        {"killed between writing and replacing", S::Anyone, false, true,
+         [](const fs::path& f, std::string&) { return OldReport(f); },
          "killed by KILL; file: old 0644 me:mine links 1; xattrs kept; folder: old.txt"},
-        {"a pipe whose reader never reads", S::Anyone,
+        {"a pipe whose reader never reads", S::Anyone, false, false,
          [](const fs::path& f, std::string& skip) {
-             const fs::path pipe = f / "pipe";
+             fs::path pipe = f / "pipe";
              ::mkfifo(pipe.c_str(), 0600);
              // Held open until the situation ends: a reader that reads nothing.
              const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -755,13 +745,13 @@ TEST(ReportFileSituations, WhatTheUserSeesAndWhatIsOnDisk) {
              }
              return pipe;
          },
-         false, false,
          "seen: \"Disk full while accessing F/pipe.\"; written as -; file: a pipe; folder: pipe"},
     };
     TempFolder temp;
     // Another user must reach the folders.
     fs::permissions(temp.path(), P::owner_all | P::group_exec | P::others_exec);
-    const bool ci = std::getenv("CI") != nullptr && std::string(std::getenv("CI")) == "true";
+    const char* ci_variable = std::getenv("CI");  // NOLINT(concurrency-mt-unsafe): one thread
+    const bool ci = ci_variable != nullptr && std::string_view(ci_variable) == "true";
     std::vector<std::string> skipped;
     int n = 0;
     for (const auto& s : situations) {
