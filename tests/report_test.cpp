@@ -450,27 +450,30 @@ std::string MountTmpfs(const fs::path& at, const std::string& options) {
     return {};
 }
 
-// Fills the file system of `folder` until it refuses more: files until no
-// inode is left, or one file until no block is.
-void FillUp(const fs::path& folder, bool inodes) {
-    fs::create_directories(folder / "fill");
+// An old report on a tmpfs of its own, then filled until it refuses more:
+// files until no inode is left, or one file until no block is.
+fs::path OldReportOnFullTmpfs(const fs::path& folder, std::string& skip, bool inodes) {
+    const fs::path root = folder / "fs";
+    skip = MountTmpfs(root, inodes ? "size=1m,nr_inodes=16" : "size=64k,nr_inodes=100");
+    fs::path path = OldReport(root);
+    fs::create_directories(root / "fill");
     if (inodes) {
         for (int i = 0; i < 100000; ++i) {
-            const int fd = ::open((folder / "fill" / std::to_string(i)).c_str(),
+            const int fd = ::open((root / "fill" / std::to_string(i)).c_str(),
                                   O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
             if (fd < 0) {
-                return;
+                break;
             }
             ::close(fd);
         }
-        return;
+        return path;
     }
-    const int fd =
-        ::open((folder / "fill" / "blocks").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    const int fd = ::open((root / "fill" / "blocks").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
     const std::string block(4096, 'f');
     while (::write(fd, block.data(), block.size()) > 0) {
     }
     ::close(fd);
+    return path;
 }
 
 struct Situation {
@@ -626,21 +629,11 @@ TEST(ReportFileSituations, WhatTheUserSeesAndWhatIsOnDisk) {
          "seen: nothing; written as 0600; file: new 0600 me:mine links 1; xattrs kept; "
          "folder: old.txt"},
         {"a file system out of inodes", S::Root, false, false,
-         [](const fs::path& f, std::string& skip) {
-             skip = MountTmpfs(f / "fs", "size=1m,nr_inodes=16");
-             fs::path path = OldReport(f / "fs");
-             FillUp(f / "fs", true);
-             return path;
-         },
+         [](const fs::path& f, std::string& skip) { return OldReportOnFullTmpfs(f, skip, true); },
          "seen: \"Disk full while accessing F/fs/old.txt.\"; written as -; file: old 0644 me:mine "
          "links 1; xattrs kept; folder: fill old.txt"},
         {"a file system out of blocks", S::Root, false, false,
-         [](const fs::path& f, std::string& skip) {
-             skip = MountTmpfs(f / "fs", "size=64k,nr_inodes=100");
-             fs::path path = OldReport(f / "fs");
-             FillUp(f / "fs", false);
-             return path;
-         },
+         [](const fs::path& f, std::string& skip) { return OldReportOnFullTmpfs(f, skip, false); },
          "seen: \"Disk full while accessing F/fs/old.txt.\"; written as 0600; file: old 0644 "
          "me:mine links 1; xattrs kept; folder: fill old.txt"},
         {"a read-only file system", S::Root, false, false,
