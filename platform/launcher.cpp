@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <new>
 #include <string>
@@ -82,7 +83,16 @@ int SpawnDetached(const std::string& file, char* const argv[]) {
     if (const int error = ::posix_spawnattr_init(&attributes); error != 0) {
         return error;
     }
-    ::posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
+    // Morvane ignores SIGPIPE and SIGXFSZ for itself; the browser and the
+    // programs it runs start with every signal at its default, none blocked.
+    sigset_t all;
+    sigset_t none;
+    sigfillset(&all);
+    sigemptyset(&none);
+    ::posix_spawnattr_setsigdefault(&attributes, &all);
+    ::posix_spawnattr_setsigmask(&attributes, &none);
+    ::posix_spawnattr_setflags(&attributes,
+                               POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
     const pid_t child = ::fork();
     if (child == 0) {
         pid_t browser = 0;

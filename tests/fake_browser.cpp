@@ -5,12 +5,14 @@
 // argument a line, and whether it runs in a session of its own, to the file
 // named by MORVANE_FAKE_BROWSER_LOG. When MORVANE_FAKE_BROWSER_HOLD names a
 // file, it then stays alive until that file exists (at most ten seconds) and
-// logs "released".
+// logs "released". When MORVANE_FAKE_BROWSER_SIGNALS is set, it also logs
+// its ignored and blocked signals as /proc shows them.
 
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 
 int main(int argc, char** argv) {
@@ -27,6 +29,18 @@ int main(int argc, char** argv) {
         std::fprintf(out, "%s\n", argv[i]);
     }
     std::fprintf(out, "%s\n", ::getsid(0) == ::getpid() ? "own session" : "shared session");
+    if (std::getenv("MORVANE_FAKE_BROWSER_SIGNALS") != nullptr) {  // NOLINT(concurrency-mt-unsafe)
+        if (std::FILE* status = std::fopen("/proc/self/status", "r")) {
+            char line[256];
+            while (std::fgets(line, sizeof line, status) != nullptr) {
+                if (std::strncmp(line, "SigIgn:", 7) == 0 ||
+                    std::strncmp(line, "SigBlk:", 7) == 0) {
+                    std::fputs(line, out);
+                }
+            }
+            std::fclose(status);
+        }
+    }
     if (std::fclose(out) != 0) {
         return 4;
     }

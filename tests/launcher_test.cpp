@@ -8,10 +8,12 @@
 #include "tests/temp_folder.h"
 
 #include <gtest/gtest.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -152,6 +154,44 @@ TEST_F(LauncherTest, StartsTheProgramWithTheAddressUntouched) {
     ASSERT_TRUE(WaitForRuns(1));
     // The browser outlives a Ctrl+C in Morvane's terminal: a session of its own.
     EXPECT_EQ(Log(), "argc=2\nxdg-open\n" + address + "\nown session\n");
+}
+
+TEST_F(LauncherTest, TheBrowserStartsWithDefaultSignals) {
+    InstallFake(root / "bin");
+    const ScopedEnv path("PATH", (root / "bin").string());
+    const ScopedEnv log_env("MORVANE_FAKE_BROWSER_LOG", log.string());
+    const ScopedEnv signals("MORVANE_FAKE_BROWSER_SIGNALS", "1");
+    // What Morvane ignores for itself, and a signal blocked by chance.
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    struct sigaction old_pipe {};
+    struct sigaction old_fsize {};
+    ASSERT_EQ(::sigaction(SIGPIPE, &ignore, &old_pipe), 0);
+    ASSERT_EQ(::sigaction(SIGXFSZ, &ignore, &old_fsize), 0);
+    sigset_t blocked;
+    sigset_t old_mask;
+    sigemptyset(&blocked);
+    sigaddset(&blocked, SIGUSR1);
+    ASSERT_EQ(::pthread_sigmask(SIG_BLOCK, &blocked, &old_mask), 0);
+    SpawnLauncher launcher;
+    const LaunchResult result = launcher.Launch("xdg-open", "x");
+    ::pthread_sigmask(SIG_SETMASK, &old_mask, nullptr);
+    ::sigaction(SIGPIPE, &old_pipe, nullptr);
+    ::sigaction(SIGXFSZ, &old_fsize, nullptr);
+    EXPECT_EQ(result, LaunchResult::Started);
+    ASSERT_TRUE(Eventually([this] { return Log().find("SigBlk:") != std::string::npos; }));
+    const std::string text = Log();
+    const auto mask = [&text](const std::string& field) {
+        const std::size_t at = text.find(field + ":\t");
+        return at == std::string::npos
+                   ? ~0ULL
+                   : std::stoull(text.substr(at + field.size() + 2), nullptr, 16);
+    };
+    // Signals 1 to 31; glibc keeps its own two reserved real-time signals
+    // ignored in every child it spawns.
+    constexpr unsigned long long kStandardSignals = 0x7fffffffULL;
+    EXPECT_EQ(mask("SigIgn") & kStandardSignals, 0U) << text;
+    EXPECT_EQ(mask("SigBlk"), 0U) << text;
 }
 
 TEST_F(LauncherTest, WithoutPathTheSystemsDefaultPathIsSearched) {

@@ -4,18 +4,34 @@
 // The interpretation report: composition, the file writer and Save To File,
 // through the real file system with fake dialogs.
 
+#include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/save_to_file.h"
@@ -317,6 +333,443 @@ TEST_F(SaveToFileTest, TheLongestParagraphIsWrittenWhole) {
     const std::string file = ReadFile(path);
     EXPECT_TRUE(file.ends_with("\r\n\r\n" + std::string(LoadText(112))));
     EXPECT_EQ(file.find('\n', file.size() - LoadText(112).size()), std::string::npos);
+}
+
+// Every file-system situation a save can meet, each in a child process of its
+// own (it may switch user, mount or be killed): what the user is shown, and
+// what is on disk after.
+
+std::string ReadAll(int fd) {
+    std::string text;
+    char buffer[4096];
+    while (true) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n > 0) {
+            text.append(buffer, static_cast<std::size_t>(n));
+        } else if (n == 0 || errno != EINTR) {
+            return text;
+        }
+    }
+}
+
+void WriteAll(int fd, const std::string& text) {
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n > 0) {
+            done += static_cast<std::size_t>(n);
+        } else if (errno != EINTR) {
+            return;
+        }
+    }
+}
+
+constexpr uid_t kNobody = 65534;
+constexpr gid_t kNogroup = 65534;
+const std::string kOld = "the report that was there";
+
+std::string Who(uid_t uid, gid_t gid) {
+    const std::string user = uid == ::geteuid() ? "me"
+                             : uid == kNobody   ? "nobody"
+                                                : std::to_string(uid);
+    const std::string group = gid == ::getegid() ? "mine"
+                              : gid == kNogroup  ? "nogroup"
+                                                 : std::to_string(gid);
+    return user + ":" + group;
+}
+
+std::string Octal(mode_t mode) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%04o", static_cast<unsigned>(mode & 07777));
+    return text;
+}
+
+// Every extended attribute of the file (ACLs among them), names with values.
+std::map<std::string, std::string> Xattrs(const fs::path& path) {
+    std::map<std::string, std::string> all;
+    std::string names(4096, '\0');
+    const ssize_t size = ::listxattr(path.c_str(), names.data(), names.size());
+    for (std::size_t at = 0; size > 0 && at < static_cast<std::size_t>(size);) {
+        const std::string name(names.c_str() + at);
+        std::string value(4096, '\0');
+        const ssize_t length = ::getxattr(path.c_str(), name.c_str(), value.data(), value.size());
+        value.resize(static_cast<std::size_t>(std::max<ssize_t>(length, 0)));
+        all[name] = value;
+        at += name.size() + 1;
+    }
+    return all;
+}
+
+// An access ACL as the kernel stores it: the owner rw, the user nobody r,
+// the group r, the mask r, others nothing.
+std::string AclForNobody() {
+    std::string acl;
+    const auto put = [&acl](std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) {
+            acl += static_cast<char>((value >> (8 * i)) & 0xffU);
+        }
+    };
+    put(2, 4);  // the format's version
+    const std::uint32_t none = 0xffffffff;
+    const std::uint32_t entries[][3] = {
+        {0x01, 6, none}, {0x02, 4, kNobody}, {0x04, 4, none}, {0x10, 4, none}, {0x20, 0, none}};
+    for (const auto& entry : entries) {
+        put(entry[0], 2);
+        put(entry[1], 2);
+        put(entry[2], 4);
+    }
+    return acl;
+}
+
+fs::path OldReport(const fs::path& folder,
+                   fs::perms perms = fs::perms::owner_read | fs::perms::owner_write |
+                                     fs::perms::group_read | fs::perms::others_read) {
+    std::ofstream(folder / "old.txt") << kOld;
+    fs::permissions(folder / "old.txt", perms);
+    return folder / "old.txt";
+}
+
+// Mounts of this process alone, gone with it; an error text where the
+// system allows none.
+std::string OwnMounts() {
+    if (::unshare(CLONE_NEWNS) != 0 ||
+        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
+        return std::string("cannot mount here: ") + std::strerror(errno);
+    }
+    return {};
+}
+
+std::string MountTmpfs(const fs::path& at, const std::string& options) {
+    fs::create_directories(at);
+    if (std::string error = OwnMounts(); !error.empty()) {
+        return error;
+    }
+    if (::mount("tmpfs", at.c_str(), "tmpfs", 0, options.c_str()) != 0) {
+        return std::string("cannot mount a tmpfs here: ") + std::strerror(errno);
+    }
+    return {};
+}
+
+// An old report on a tmpfs of its own, then filled until it refuses more:
+// files until no inode is left, or one file until no block is.
+fs::path OldReportOnFullTmpfs(const fs::path& folder, std::string& skip, bool inodes) {
+    const fs::path root = folder / "fs";
+    skip = MountTmpfs(root, inodes ? "size=1m,nr_inodes=16" : "size=64k,nr_inodes=100");
+    fs::path path = OldReport(root);
+    fs::create_directories(root / "fill");
+    if (inodes) {
+        for (int i = 0; i < 100000; ++i) {
+            const int fd = ::open((root / "fill" / std::to_string(i)).c_str(),
+                                  O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+            if (fd < 0) {
+                break;
+            }
+            ::close(fd);
+        }
+        return path;
+    }
+    const int fd = ::open((root / "fill" / "blocks").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    const std::string block(4096, 'f');
+    while (::write(fd, block.data(), block.size()) > 0) {
+    }
+    ::close(fd);
+    return path;
+}
+
+struct Situation {
+    const char* name;
+    enum Needs { Anyone, Root } needs;
+    bool as_nobody;  // saved by another user without privileges
+    bool killed_when_written;
+    // Makes the situation in `folder` and gives the path the user picks; sets
+    // `skip` where this system cannot make it.
+    std::function<fs::path(const fs::path& folder, std::string& skip)> setup;
+    const char* expected;  // F stands for the situation's folder
+};
+
+// In the child: makes the situation, saves from a grandchild, looks at the disk.
+std::string Outcome(const Situation& s, const fs::path& folder) {
+    std::string skip;
+    const fs::path path = s.setup(folder, skip);
+    if (!skip.empty()) {
+        return "skip: " + skip;
+    }
+    const std::map<std::string, std::string> xattrs_before = Xattrs(path);
+    int report[2];
+    if (::pipe(report) != 0) {
+        return "no pipe";
+    }
+    const pid_t saver = ::fork();
+    if (saver == 0) {
+        ::close(report[0]);
+        if (s.as_nobody &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(kNogroup) != 0 || ::setuid(kNobody) != 0)) {
+            ::_exit(3);
+        }
+        IgnoreWriteSignals();
+        ReportFile::SetStallLimit(std::chrono::milliseconds(200));
+        mode_t widest = 0;
+        bool replacement = false;
+        ReportFile::SetStageHook([&](SaveStage stage, int fd) {
+            struct stat info {};
+            ::fstat(fd, &info);
+            widest |= info.st_mode & 07777;
+            replacement = true;
+            if (stage == SaveStage::Written && s.killed_when_written) {
+                ::raise(SIGKILL);
+            }
+        });
+        FakeServices fakes;
+        fakes.save_as.answer = path.string();
+        const ReportLayout layout{
+            .required_field = 1002,
+            .compose =
+                [](const FieldReader& field) {
+                    return NameReportBody(field(1000), field(1001), field(1002));
+                },
+            .create_failure_icon = MessageIcon::Warning,
+        };
+        SaveToFile(
+            layout, [](int id) { return std::to_string(id); }, fakes.services);
+        std::string seen = "seen:";
+        for (const auto& message : fakes.messages.shown) {
+            seen += " \"" + message.text + "\"";
+        }
+        if (fakes.messages.shown.empty()) {
+            seen += " nothing";
+        }
+        WriteAll(report[1], seen + "; written as " + (replacement ? Octal(widest) : "-"));
+        ::_exit(0);
+    }
+    ::close(report[1]);
+    std::string outcome = ReadAll(report[0]);
+    ::close(report[0]);
+    int status = 0;
+    while (::waitpid(saver, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (WIFSIGNALED(status)) {
+        outcome = std::string("killed by ") + sigabbrev_np(WTERMSIG(status));
+    }
+    outcome += "; file: ";
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        outcome += "missing";
+    } else if (S_ISFIFO(info.st_mode)) {
+        outcome += "a pipe";
+    } else {
+        const std::string bytes = ReadFile(path);
+        const std::string body = "Name:\t1000\r\n\r\nNumber:\t1001\r\n\r\n1002";
+        outcome += bytes == kOld ? "old"
+                   : bytes.starts_with(kHeader) && bytes.ends_with(body)
+                       ? "new"
+                       : std::to_string(bytes.size()) + " bytes";
+        outcome += " " + Octal(info.st_mode) + " " + Who(info.st_uid, info.st_gid) + " links " +
+                   std::to_string(info.st_nlink) + "; xattrs " +
+                   (Xattrs(path) == xattrs_before ? "kept" : "changed");
+    }
+    outcome += "; folder:";
+    for (const auto& name : Listing(path.parent_path())) {
+        outcome += " " + name;
+    }
+    // The folder's name differs from run to run.
+    for (std::size_t at = 0; (at = outcome.find(folder.string(), at)) != std::string::npos;) {
+        outcome.replace(at, folder.string().size(), "F");
+    }
+    return outcome;
+}
+
+// Runs one situation in a child process; its outcome, or why there is none.
+std::string RunSituation(const Situation& s, const fs::path& folder) {
+    int pipe_ends[2];
+    if (::pipe(pipe_ends) != 0) {
+        return "no pipe";
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::setpgid(0, 0);
+        ::close(pipe_ends[0]);
+        ::umask(022);
+        WriteAll(pipe_ends[1], Outcome(s, folder));
+        ::_exit(0);
+    }
+    ::close(pipe_ends[1]);
+    // A save that hangs must not hang the tests: a minute is far beyond any.
+    pollfd ready{pipe_ends[0], POLLIN, 0};
+    std::string outcome;
+    if (::poll(&ready, 1, 60000) > 0) {
+        outcome = ReadAll(pipe_ends[0]);
+    } else {
+        outcome = "no outcome within a minute";
+        ::kill(-child, SIGKILL);
+    }
+    ::close(pipe_ends[0]);
+    ::waitpid(child, nullptr, 0);
+    return outcome;
+}
+
+TEST(ReportFileSituations, WhatTheUserSeesAndWhatIsOnDisk) {
+    using S = Situation;
+    using P = fs::perms;
+    const P everyone_rw = P::owner_read | P::owner_write | P::group_read | P::group_write |
+                          P::others_read | P::others_write;
+    const auto sticky_shared = [](const fs::path& folder) {
+        fs::create_directories(folder / "shared");
+        fs::permissions(folder / "shared", P::all | P::sticky_bit);
+        return folder / "shared";
+    };
+    const Situation situations[] = {
+        {"a new report, umask 022", S::Anyone, false, false,
+         [](const fs::path& f, std::string&) { return f / "new.txt"; },
+         "seen: nothing; written as 0600; file: new 0644 me:mine links 1; xattrs kept; "
+         "folder: new.txt"},
+        {"a private report, umask 022", S::Anyone, false, false,
+         [](const fs::path& f, std::string&) {
+             return OldReport(f, P::owner_read | P::owner_write);
+         },
+         "seen: nothing; written as 0600; file: new 0600 me:mine links 1; xattrs kept; "
+         "folder: old.txt"},
+        {"a file system out of inodes", S::Root, false, false,
+         [](const fs::path& f, std::string& skip) { return OldReportOnFullTmpfs(f, skip, true); },
+         "seen: \"Disk full while accessing F/fs/old.txt.\"; written as -; file: old 0644 me:mine "
+         "links 1; xattrs kept; folder: fill old.txt"},
+        {"a file system out of blocks", S::Root, false, false,
+         [](const fs::path& f, std::string& skip) { return OldReportOnFullTmpfs(f, skip, false); },
+         "seen: \"Disk full while accessing F/fs/old.txt.\"; written as 0600; file: old 0644 "
+         "me:mine links 1; xattrs kept; folder: fill old.txt"},
+        {"a read-only file system", S::Root, false, false,
+         [](const fs::path& f, std::string& skip) {
+             skip = MountTmpfs(f / "fs", "size=64k");
+             fs::path path = OldReport(f / "fs");
+             if (skip.empty() && ::mount(nullptr, (f / "fs").c_str(), nullptr,
+                                         MS_REMOUNT | MS_RDONLY, nullptr) != 0) {
+                 skip = std::string("cannot remount read-only: ") + std::strerror(errno);
+             }
+             return path;
+         },
+         "seen: \"Unable to create file\"; written as -; file: old 0644 me:mine links 1; xattrs "
+         "kept; "
+         "folder: old.txt"},
+        {"a link planted by another user in a sticky folder", S::Root, false, false,
+         [&](const fs::path& f, std::string&) {
+             std::ofstream(f / "victim.txt") << kOld;
+             ::chown((f / "victim.txt").c_str(), kNobody, kNogroup);
+             fs::path link = sticky_shared(f) / "report.txt";
+             fs::create_symlink("../victim.txt", link);
+             ::lchown(link.c_str(), kNobody, kNogroup);
+             return link;
+         },
+         "seen: \"Unable to create file\"; written as -; file: old 0644 nobody:nogroup links 1; "
+         "xattrs kept; "
+         "folder: report.txt"},
+        {"an ACL entry for another user and a user attribute", S::Anyone, false, false,
+         [](const fs::path& f, std::string& skip) {
+             fs::path path = OldReport(f);
+             const std::string acl = AclForNobody();
+             if (::setxattr(path.c_str(), "user.origin", "kept", 4, 0) != 0 ||
+                 ::setxattr(path.c_str(), "system.posix_acl_access", acl.data(), acl.size(), 0) !=
+                     0) {
+                 skip = std::string("no ACLs or user attributes here: ") + std::strerror(errno);
+             }
+             return path;
+         },
+         "seen: nothing; written as 0600; file: new 0640 me:mine links 1; xattrs kept; "
+         "folder: old.txt"},
+        {"a file with a second hard link", S::Anyone, false, false,
+         [](const fs::path& f, std::string&) {
+             fs::path path = OldReport(f);
+             fs::create_hard_link(path, f / "other.txt");
+             return path;
+         },
+         "seen: nothing; written as -; file: new 0644 me:mine links 2; xattrs kept; "
+         "folder: old.txt other.txt"},
+        {"root saving over a user's private report", S::Root, false, false,
+         [](const fs::path& f, std::string&) {
+             fs::path path = OldReport(f, P::owner_read | P::owner_write);
+             ::chown(path.c_str(), kNobody, kNogroup);
+             return path;
+         },
+         "seen: nothing; written as 0600; file: new 0600 nobody:nogroup links 1; xattrs kept; "
+         "folder: old.txt"},
+        {"root saving over a user's setuid program", S::Root, false, false,
+         [](const fs::path& f, std::string&) {
+             fs::path path = OldReport(f);
+             ::chown(path.c_str(), kNobody, kNogroup);
+             ::chmod(path.c_str(), 04755);
+             return path;
+         },
+         "seen: nothing; written as 0600; file: new 0755 nobody:nogroup links 1; xattrs kept; "
+         "folder: old.txt"},
+        {"another user's writable file in a sticky folder", S::Root, true, false,
+         [&](const fs::path& f, std::string&) { return OldReport(sticky_shared(f), everyone_rw); },
+         "seen: nothing; written as -; file: new 0666 me:mine links 1; xattrs kept; "
+         "folder: old.txt"},
+        {"another user's writable file in a folder closed to new files", S::Root, true, false,
+         [&](const fs::path& f, std::string&) { return OldReport(f, everyone_rw); },
+         "seen: nothing; written as -; file: new 0666 me:mine links 1; xattrs kept; "
+         "folder: old.txt"},
+        {"a file with another mounted on it", S::Root, false, false,
+         [](const fs::path& f, std::string& skip) {
+             fs::path path = OldReport(f);
+             std::ofstream(f / "source.txt") << kOld;
+             skip = OwnMounts();
+             if (skip.empty() && ::mount((f / "source.txt").c_str(), path.c_str(), nullptr, MS_BIND,
+                                         nullptr) != 0) {
+                 skip = std::string("cannot bind-mount here: ") + std::strerror(errno);
+             }
+             return path;
+         },
+         "seen: nothing; written as 0600; file: new 0644 me:mine links 1; xattrs kept; "
+         "folder: old.txt source.txt"},
+        {"killed between writing and replacing", S::Anyone, false, true,
+         [](const fs::path& f, std::string&) { return OldReport(f); },
+         "killed by KILL; file: old 0644 me:mine links 1; xattrs kept; folder: old.txt"},
+        {"a pipe whose reader never reads", S::Anyone, false, false,
+         [](const fs::path& f, std::string& skip) {
+             fs::path pipe = f / "pipe";
+             ::mkfifo(pipe.c_str(), 0600);
+             // Held open until the situation ends: a reader that reads nothing.
+             const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+             const int writer = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+             const std::string block(4096, 'p');
+             while (::write(writer, block.data(), block.size()) > 0) {
+             }
+             if (reader < 0 || errno != EAGAIN) {
+                 skip = "cannot fill a pipe";
+             }
+             return pipe;
+         },
+         "seen: \"Disk full while accessing F/pipe.\"; written as -; file: a pipe; folder: pipe"},
+    };
+    TempFolder temp;
+    // Another user must reach the folders.
+    fs::permissions(temp.path(), P::owner_all | P::group_exec | P::others_exec);
+    const char* ci_variable = std::getenv("CI");  // NOLINT(concurrency-mt-unsafe): one thread
+    const bool ci = ci_variable != nullptr && std::string_view(ci_variable) == "true";
+    std::vector<std::string> skipped;
+    int n = 0;
+    for (const auto& s : situations) {
+        const fs::path folder = temp.path() / std::to_string(n++);
+        fs::create_directories(folder);
+        if (s.needs == S::Root && ::geteuid() != 0) {
+            skipped.push_back(std::string(s.name) + ": needs root");
+            continue;
+        }
+        std::string outcome = RunSituation(s, folder);
+        if (outcome.starts_with("skip: ")) {
+            // CI runs as root on a machine that allows this.
+            EXPECT_FALSE(ci) << s.name << ": " << outcome;
+            skipped.push_back(s.name + (": " + outcome.substr(6)));
+            continue;
+        }
+        EXPECT_EQ(outcome, s.expected) << s.name;
+    }
+    if (!skipped.empty()) {
+        std::string list;
+        for (const auto& line : skipped) {
+            list += "\n  " + line;
+        }
+        GTEST_SKIP() << "situations this system cannot make:" << list;
+    }
 }
 
 }  // namespace
