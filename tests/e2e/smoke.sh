@@ -6,7 +6,7 @@
 # name, analyse with Enter, save through the real Save As dialog, interpret
 # a number, type a birth date with a short year (across a change of window)
 # and meet the warning, save again, see a tab switch clear the page, close
-# with Escape.
+# with Escape; nothing is left in the (empty) home folder.
 #   smoke.sh PROGRAM [x11|wayland]
 # X11 runs on an Xvfb display of its own, with no window manager. Wayland
 # runs weston nested in such a display: xdotool types into weston's X window
@@ -197,4 +197,7 @@ status=0
 wait "$app_pid" || status=$?
 [ "$status" = 0 ] || fail "the program exited with $status"
 gone "Morvane Beta 2.0" || fail "a window was left behind"
+# Three saves kept nothing for the next run: no settings, no history.
+left=$(find "$HOME" -mindepth 1)
+[ -z "$left" ] || fail "the session left in the home folder: $left"
 echo "$name: passed"
