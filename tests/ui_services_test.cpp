@@ -123,6 +123,8 @@ TEST_F(RealServicesTest, AWildcardNameFiltersTheListingAndNeverReturns) {
             {"../sub/a?.txt", sub, "a?.txt"},
             {work + "/*", work, "All Files (*.*)"},
             {"~/*.txt", QDir::homePath(), "Text Files (*.txt)"},
+            {sub + "/", sub, "Text Files (*.txt)"},  // a folder, read the same way
+            {"../work/", work, "Text Files (*.txt)"},
             {work + "/[x]*", work, "[x]*"},  // brackets are no wildcards
             // A folder that does not exist is refused: nothing changes.
             {"/nonexistent/*.txt", work, "[x]*"},

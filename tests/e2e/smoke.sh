@@ -145,7 +145,8 @@ xdotool type --delay 30 "John Smith"
 xdotool key Return
 save_as "$work/name" # no extension typed: the dialog adds .txt
 
-[ -f "$work/name.txt" ] || fail "name.txt was not written"
+# The report is written once the dialog has closed: wait for it.
+poll test -f "$work/name.txt" || fail "name.txt was not written"
 mapfile -t lines < <(sed 's/\r$//' "$work/name.txt")
 [ "${lines[1]}" != "" ] && [[ "${lines[1]}" =~ ^Morvane\ Beta\ 2\.0\ -\ Generated\ on\ [0-9]{2}/[0-9]{2}/[0-9]{2}\ at\ [0-9]{2}:[0-9]{2}:[0-9]{2}$ ]] ||
   fail "header line 2 is '${lines[1]}'"
@@ -159,6 +160,7 @@ xdotool key ctrl+Tab ctrl+Tab # to Interpret Number
 xdotool type --delay 30 "60"
 xdotool key Return
 save_as "$work/number.txt"
+poll test -f "$work/number.txt" || fail "number.txt was not written"
 [ "$(sed -n '5,$p' "$work/number.txt")" = $'Number: 60\r\n\r\nThis number is not a valid number.' ] ||
   fail "number.txt body is wrong"
 
@@ -184,6 +186,7 @@ xdotool key ctrl+a # the year field has the keyboard again
 xdotool type --delay 30 "1999"
 xdotool key Return
 save_as "$work/birth"
+poll test -f "$work/birth.txt" || fail "birth.txt was not written"
 [ "$(sed -n '5p;7p' "$work/birth.txt")" = $'Date of Birth: 31-12-1999\r\nBirth Number: 31\tDestiny Number: 8\r' ] ||
   fail "birth.txt is wrong: $(sed -n '5,7p' "$work/birth.txt")"
 

@@ -71,17 +71,26 @@ class ReportFileDialog : public QFileDialog {
         auto* name_box = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         const QString typed = name_box != nullptr ? name_box->text() : QString();
         const QString pattern = QFileInfo(typed).fileName();
+        // A name ending in "/" names a folder, never a file (Qt alone would
+        // look for that folder from the working folder and, not finding it
+        // there, save a file named ".txt").
+        const bool names_folder = typed.endsWith(QLatin1Char('/'));
         const QStringList files = selectedFiles();
-        if (name_box != nullptr && HoldsWildcard(pattern)) {
+        if (name_box != nullptr && (names_folder || HoldsWildcard(pattern))) {
             if (typed.contains(QLatin1Char('/')) && !files.isEmpty()) {
                 // The dialog's own reading of the typed name (relative to
                 // the folder shown, "~" for the home folder) gives the
                 // folder, as it does for a plain name.
-                const QFileInfo folder(QFileInfo(files.constFirst()).path());
+                const QFileInfo read(files.constFirst());
+                const QFileInfo folder = read.isDir() ? read : QFileInfo(read.path());
                 if (!folder.isDir()) {
                     return;
                 }
                 setDirectory(folder.absoluteFilePath());
+            }
+            if (names_folder) {
+                name_box->clear();
+                return;
             }
             ApplyPattern(pattern);
             name_box->setText(pattern);
