@@ -69,6 +69,39 @@ TEST_F(BirthPageTest, FullFieldsMoveTheFocusOn) {
     EXPECT_TRUE(sheet->isVisible());
 }
 
+TEST_F(BirthPageTest, SeparatorsEndTheDayAndTheMonth) {
+    struct Case {
+        QString typed;
+        QString day, month, year;
+        int focused;
+    };
+    const Case cases[] = {
+        {"5/3/1990", "5", "3", "1990", Page::kAnalyseNow},
+        {"5.3.1990", "5", "3", "1990", Page::kAnalyseNow},
+        {"5-3-1990", "5", "3", "1990", Page::kAnalyseNow},
+        {"5 3 1990", "5", "3", "1990", Page::kAnalyseNow},
+        // After a full field has moved the focus on, the separator typed
+        // next finds an empty field and is refused: no field is skipped.
+        {"05/03/1990", "05", "03", "1990", Page::kAnalyseNow},
+        {"05/3/1990", "05", "3", "1990", Page::kAnalyseNow},
+        {"/5//3", "5", "3", "", Page::kMonth},
+        {"5/3/19/", "5", "3", "19", Page::kYear},  // the year takes none
+        {"45/", "", "", "", Page::kDay},           // the day check still runs
+        {"5/13/", "5", "", "", Page::kMonth},
+    };
+    for (const auto& c : cases) {
+        SelectTab(0);
+        SelectTab(1);
+        Type(c.typed);
+        const std::string typed = c.typed.toStdString();
+        EXPECT_EQ(text(Page::kDay), c.day) << typed;
+        EXPECT_EQ(text(Page::kMonth), c.month) << typed;
+        EXPECT_EQ(text(Page::kYear), c.year) << typed;
+        EXPECT_EQ(Focused(), control(c.focused)) << typed;
+    }
+    EXPECT_TRUE(fakes.messages.shown.empty());
+}
+
 TEST_F(BirthPageTest, WorkedExamples) {
     struct Case {
         QString day, month, year;
@@ -228,6 +261,12 @@ TEST_F(BirthPageTest, FieldsRefuseExtraDigitsAndLetters) {
     QGuiApplication::clipboard()->setText("2a");
     Press(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(text(Page::kYear), "");
+    // A pasted date is refused whole, never run together into one field.
+    field(Page::kDay)->clear();
+    field(Page::kDay)->setFocus();
+    QGuiApplication::clipboard()->setText("5/3/1990");
+    Press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(text(Page::kDay), "");
 }
 
 TEST_F(BirthPageTest, SaveToFileWritesTheShownAnalysis) {

@@ -7,6 +7,14 @@
 : "${name:=e2e}"
 
 work=$(mktemp -d)
+# A home of the session's own, empty: nothing of the user's settings is
+# read or written, and the session sees what the program leaves there.
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_CACHE_HOME="$work/home/.cache"
+export XDG_DATA_HOME="$work/home/.local/share" XDG_STATE_HOME="$work/home/.local/state"
+mkdir "$HOME"
+# No session bus unless a session starts its own: libdbus would otherwise
+# start one (autolaunch), note it in the home folder and leave it running.
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-session-bus"
 pids=()
 cleanup() {
   local pid

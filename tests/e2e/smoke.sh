@@ -6,7 +6,7 @@
 # name, analyse with Enter, save through the real Save As dialog, interpret
 # a number, type a birth date with a short year (across a change of window)
 # and meet the warning, save again, see a tab switch clear the page, close
-# with Escape.
+# with Escape; nothing is left in the (empty) home folder.
 #   smoke.sh PROGRAM [x11|wayland]
 # X11 runs on an Xvfb display of its own, with no window manager. Wayland
 # runs weston nested in such a display: xdotool types into weston's X window
@@ -145,7 +145,8 @@ xdotool type --delay 30 "John Smith"
 xdotool key Return
 save_as "$work/name" # no extension typed: the dialog adds .txt
 
-[ -f "$work/name.txt" ] || fail "name.txt was not written"
+# The report is written once the dialog has closed: wait for it.
+poll test -f "$work/name.txt" || fail "name.txt was not written"
 mapfile -t lines < <(sed 's/\r$//' "$work/name.txt")
 [ "${lines[1]}" != "" ] && [[ "${lines[1]}" =~ ^Morvane\ Beta\ 2\.0\ -\ Generated\ on\ [0-9]{2}/[0-9]{2}/[0-9]{2}\ at\ [0-9]{2}:[0-9]{2}:[0-9]{2}$ ]] ||
   fail "header line 2 is '${lines[1]}'"
@@ -159,6 +160,7 @@ xdotool key ctrl+Tab ctrl+Tab # to Interpret Number
 xdotool type --delay 30 "60"
 xdotool key Return
 save_as "$work/number.txt"
+poll test -f "$work/number.txt" || fail "number.txt was not written"
 [ "$(sed -n '5,$p' "$work/number.txt")" = $'Number: 60\r\n\r\nThis number is not a valid number.' ] ||
   fail "number.txt body is wrong"
 
@@ -184,6 +186,7 @@ xdotool key ctrl+a # the year field has the keyboard again
 xdotool type --delay 30 "1999"
 xdotool key Return
 save_as "$work/birth"
+poll test -f "$work/birth.txt" || fail "birth.txt was not written"
 [ "$(sed -n '5p;7p' "$work/birth.txt")" = $'Date of Birth: 31-12-1999\r\nBirth Number: 31\tDestiny Number: 8\r' ] ||
   fail "birth.txt is wrong: $(sed -n '5,7p' "$work/birth.txt")"
 
@@ -197,4 +200,7 @@ status=0
 wait "$app_pid" || status=$?
 [ "$status" = 0 ] || fail "the program exited with $status"
 gone "Morvane Beta 2.0" || fail "a window was left behind"
+# Three saves kept nothing for the next run: no settings, no history.
+left=$(find "$HOME" -mindepth 1)
+[ -z "$left" ] || fail "the session left in the home folder: $left"
 echo "$name: passed"

@@ -3,6 +3,7 @@
 
 #include "ui/pages/birth_num.h"
 
+#include <QKeyEvent>
 #include <string>
 
 #include "app/services.h"
@@ -18,6 +19,15 @@ constexpr int kMonthLength = 2;
 constexpr int kYearLength = 4;
 constexpr int kMaxDay = 31;
 constexpr int kMaxMonth = 12;
+
+// The help text asks for dd/mm/yyyy, so users type separators between the
+// parts; these are the ones people use in dates.
+bool IsDateSeparator(const QKeyEvent& key) {
+    static const QString kSeparators = QStringLiteral("/.- ");
+    constexpr auto kCommandKeys = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    return (key.modifiers() & kCommandKeys) == 0 && key.text().size() == 1 &&
+           kSeparators.contains(key.text());
+}
 
 constexpr ControlSpec kLayout[] = {
     {CBirthNum::kDay, ControlKind::Edit, "", {24, 29, 21, 14}, kDigitsOnly, "Day"},
@@ -101,6 +111,22 @@ void CBirthNum::DoDataExchange() {
     LimitText(kDay, kDayLength);
     LimitText(kMonth, kMonthLength);
     LimitText(kYear, kYearLength);
+}
+
+// A separator ends the day or the month as a full field does. In an empty
+// field it is refused, as before: after two digits have already moved the
+// focus on, the separator the user types next must not skip a field.
+bool CBirthNum::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        IsDateSeparator(*static_cast<const QKeyEvent*>(event))) {
+        for (const auto& [id, next] : {std::pair{kDay, kMonth}, {kMonth, kYear}}) {
+            if (watched == GetDlgItem(id) && !GetDlgItemText(id).empty()) {
+                GotoDlgCtrl(next);
+                return true;
+            }
+        }
+    }
+    return CAnalysisPage::eventFilter(watched, event);
 }
 
 void CBirthNum::OnAnalyseNow() {

@@ -31,6 +31,7 @@ class CBirthNum : public CAnalysisPage {
 
   protected:
     void DoDataExchange() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void OnAnalyseNow();
