@@ -11,16 +11,16 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "This is a number of rise and fall, and its emblem is the Wheel of Fortune, which turns "
      "whether anyone is ready for it or not. Ten is a one with a nought beside it, the first "
      "digit come round again after a full count, and it keeps the confidence of the one, its "
-     "sense of honour and its wish to be known by name. The person or entity represented by it "
-     "seldom stays long at one point of the rim. A year of promotion and easy credit is followed "
-     "by one in which the same doors close; a shop that was full every Saturday finds that the "
-     "trade has moved two streets away; and then the turn comes back. Nothing in the number says "
-     "which half of the turn will be the longer. On balance it is counted lucky, because the "
-     "turn that brings a fall also brings the rise after it. The hub matters more than the rim. "
-     "A good name, skills that travel and friends who were not chosen for their usefulness stay "
-     "where they are while everything else goes round. Someone born on the tenth, or a household "
-     "behind a door marked 10, does best to make no promise at the top of the wheel that could "
-     "not be kept at the bottom."},
+     "sense of honour and its wish to be known by name. Its bearer seldom stays long at one "
+     "point of the rim. A year of promotion and easy credit is followed by one in which the "
+     "same doors close; a shop that was full every Saturday finds that the trade has moved two"
+     " streets away; and then the turn comes back. Nothing in the number says which half of "
+     "the turn will be the longer. On balance it is counted lucky, because the turn that "
+     "brings a fall also brings the rise after it. The hub matters more than the rim. A good "
+     "name, skills that travel and friends who were not chosen for their usefulness stay where"
+     " they are while everything else goes round. Someone born on the tenth, or a household "
+     "behind a door marked 10, does best to make no promise at the top of the wheel that could"
+     " not be kept at the bottom."},
     {105,
      "This is a number of hidden trials and betrayal from others, and the older readings give it "
      "two emblems: a clenched hand, which hides what it holds, and a lion muzzled, strength that "
@@ -101,12 +101,12 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "spire that draws the strike. A tower that was never built too high has less to lose when "
      "the storm comes."},
     {111,
-     "This is a number of high spirituality, love and peace, and the old compound readings call "
-     "it the Star of the Magi, the star the wise men followed to Bethlehem. It is counted a "
-     "lucky number, and its peace is the sort that comes after trouble: the daughter who nursed "
-     "a parent through a long illness and came out of it gentler, not harder. Such a person is "
-     "the right one to sit with a friend now at the start of the same road, and should say yes "
-     "when asked."},
+     "This is a number of high spirituality, love and peace; its emblem is the eight-pointed "
+     "Star of Venus, also named the Star of the Magi. It is a fortunate number, and its peace "
+     "is the kind that follows a storm: the son who sat up nights with a dying father and came"
+     " out kinder, able to sit with other people's grief. Such a bearer helps most by staying "
+     "in the room and saying little. A house marked 17 suits a family making peace, and a date"
+     " marked 17 suits a vow."},
     {112,
      "This is a number of the most difficult symbolism; quarrels and upheaval run through it from "
      "end to end, and few numbers ask as much of the person or entity represented by it. Its card "
@@ -148,43 +148,43 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
     {114,
      "This is a number of awakenings. Its tarot card is Judgement, in which an angel sounds a "
      "trumpet over open graves and the people inside sit up, arms raised, as though called by "
-     "name. Moments of that kind come more than once to the person or entity represented by it: a "
-     "conversation, an illness, a book or a loss suddenly shows that an old way of living has run "
-     "its course, and a new purpose asks to be taken up. Often the call concerns something larger "
-     "than private comfort, such as a vocation, a public cause, the care of others or a duty long "
-     "put off, and it tends to be felt well before it can be explained. Money for its own sake is "
-     "not what this number deals in, and in the worldly sense it is no lucky number. Plans made "
-     "under it for gain alone are often delayed, blocked or rearranged. The delays have a use. "
-     "They hold back projects that would have led away from the real work, and they leave time "
-     "for the inner change to settle. A clerk who trains as a nurse at forty, a shopkeeper who "
-     "finally stands for the town council: these are twenty's typical stories, and each began "
-     "when the call was answered instead of argued away. Once ambition follows purpose instead of "
-     "leading it, obstacles that seemed fixed begin to give."},
+     "name. Moments of that kind come more than once to a person under this number: a "
+     "conversation, an illness, a book or a loss suddenly shows that an old way of living has "
+     "run its course, and a new purpose asks to be taken up. Often the call concerns something"
+     " larger than private comfort, such as a vocation, a public cause, the care of others or "
+     "a duty long put off, and it tends to be felt well before it can be explained. Money for "
+     "its own sake is not what this number deals in, and in the worldly sense it is no lucky "
+     "number. Plans made under it for gain alone are often delayed, blocked or rearranged. The"
+     " delays have a use. They hold back projects that would have led away from the real work,"
+     " and they leave time for the inner change to settle. A clerk who trains as a nurse at "
+     "forty, a shopkeeper who finally stands for the town council: these are twenty's typical "
+     "stories, and each began when the call was answered instead of argued away. Once ambition"
+     " follows purpose instead of leading it, obstacles that seemed fixed begin to give."},
     {115,
-     "This is a number of general successes. Its victories come late in a contest: the candidate "
-     "turned down twice who is chosen the third time, the small firm that wins the contract at "
-     "its fifth bid. The old compound readings call it the Crown of the Magi, a crown won rather "
-     "than inherited, and luck is firmly on its side. The one risk is leaving a round too early, "
-     "so a refusal is best answered with a better next attempt, not a new field."},
+     "This is a number of general successes. Its victories come late in a contest: the "
+     "candidate turned down twice who is chosen the third time, the small firm that wins the "
+     "contract at its fifth bid. Its traditional emblem is the Crown of the Magi, a crown won "
+     "rather than inherited, and luck is firmly on its side. The one risk is leaving a round "
+     "too early, so a refusal is best answered with a better next attempt, not a new field."},
     {116,
-     "This is a number of warnings of illusion and delusion. The old compound readings draw it "
-     "as a good man with his eyes bound, bent under a knapsack full of errors while the folly of "
-     "others leads him towards dangers he cannot see. Its bearer is usually honest and well "
-     "disposed and assumes others are the same, which is where the trouble starts. Such a person "
-     "may sign a contract unread because the seller seems kind, stay loyal to a plan long after "
+     "This is a number of warnings of illusion and delusion. Tradition draws it as a good man "
+     "with his eyes bound, bent under a knapsack full of errors while the folly of others "
+     "leads him towards dangers he cannot see. Its bearer is usually honest and well disposed "
+     "and assumes others are the same, which is where the trouble starts. Such a person may "
+     "sign a contract unread because the seller seems kind, stay loyal to a plan long after "
      "the facts have turned against it, or believe that a problem will solve itself if left "
-     "alone. Twenty-two is counted a warning, and the warning concerns judgement, not ability. "
-     "An adviser's plan read to the last page, and a second opinion from someone with nothing to "
-     "gain, take the blindfold off. The knapsack is the other half of the picture. Errors "
+     "alone. Twenty-two is counted a warning, and the warning concerns judgement, not ability."
+     " An adviser's plan read to the last page, and a second opinion from someone with nothing"
+     " to gain, take the blindfold off. The knapsack is the other half of the picture. Errors "
      "carried along unexamined grow heavier, and a yearly look at old commitments, the debts, "
-     "the standing orders, the loyalties nobody questions any more, lightens the load before it "
-     "chooses the road."},
+     "the standing orders, the loyalties nobody questions any more, lightens the load before "
+     "it chooses the road."},
     {117,
      "This is a number of karmic rewards, and it shines under the Royal Star of the Lion, "
-     "Regulus, the star at the heart of Leo. Its good fortune comes through people placed above "
-     "its bearer: the former pupil, now a director, who remembers who once stayed late to "
-     "explain. Such help is best accepted without embarrassment and repaid by doing the same for "
-     "someone further down."},
+     "Regulus, at the heart of Leo. Fortune favours it: plans made under it tend to succeed, "
+     "and people of rank shield them. The nurse who once calmed a frightened boy meets him "
+     "again as the surgeon on her ward. Such help is best taken without fuss and thanked for "
+     "by name. As a date, 23 suits a petition."},
     {118,
      "This is a number of fortunes and karmic reward justly earned, and the important word is "
      "earned. Its digits add to six, the digit of Venus, ruler of the balanced scales of Libra: "
@@ -261,18 +261,18 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
     {124,
      "This is a number of retrospection, thoughtful deduction, mental superiority, and its "
      "fitting image is Janus, the Roman god of doorways, who has one face turned to the road "
-     "behind and one to the road ahead. The person or entity represented by it habitually looks "
-     "back before moving forward. Such a mind reviews what happened, compares it with what was "
-     "expected, and draws conclusions that others reach only much later, if at all. The "
-     "intelligence is broad: good at seeing patterns, weighing evidence and explaining the "
-     "result. Money and possessions matter less than understanding, and a material chance will "
-     "sometimes be let go because the puzzle at hand is more interesting. Whether the number "
-     "proves fortunate depends almost entirely on how this mental power is used. Put to work for "
-     "others, in teaching, advising, research, law or any calling that needs a clear head, it "
-     "brings respect and influence. Turned inward, it can become a quiet contempt for slower "
-     "thinkers, and then the superiority isolates instead of serving. As a house number it suits "
-     "a quiet household better than a trading one. Reflection should end in a decision, plainly "
-     "stated, since a conclusion kept to oneself changes nothing."},
+     "behind and one to the road ahead. Someone under it habitually looks back before moving "
+     "forward. Such a mind reviews what happened, compares it with what was expected, and "
+     "draws conclusions that others reach only much later, if at all. The intelligence is "
+     "broad: good at seeing patterns, weighing evidence and explaining the result. Money and "
+     "possessions matter less than understanding, and a material chance will sometimes be let "
+     "go because the puzzle at hand is more interesting. Whether the number proves fortunate "
+     "depends almost entirely on how this mental power is used. Put to work for others, in "
+     "teaching, advising, research, law or any calling that needs a clear head, it brings "
+     "respect and influence. Turned inward, it can become a quiet contempt for slower "
+     "thinkers, and then the superiority isolates instead of serving. As a house number it "
+     "suits a quiet household better than a trading one. Reflection should end in a decision, "
+     "plainly stated, since a conclusion kept to oneself changes nothing."},
     {125,
      "This is a number of intelligence; self-containment and isolation come with it, and the two "
      "are hard to separate. Its bearer tends to live behind well-built walls of their own making, "
@@ -317,11 +317,11 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "loyalty kept up too long to a partnership that has run its course; a bond kept by one side "
      "only is better ended kindly."},
     {137,
-     "This is a number of misfortunes; revolution, upheaval, strife follow it, and they seldom "
-     "start with its bearer. Its typical scene is a firm taken over halfway through a project: "
-     "new owners, new rules, and the work of years shelved in a week. When such a turn comes, "
-     "the wise first month is spent learning who now decides, before choosing whether to fight, "
-     "stay or go."},
+     "This is a number of misfortunes; revolution, upheaval, strife gather round it, and plans"
+     " under it often stop short of success. A village splits over a new road, neighbours stop"
+     " speaking, and one objection halts the work. It is an unlucky number, and a poor date to"
+     " open or sign. Under it, keep a second plan ready, and make no enemy of those who "
+     "blocked the first."},
     {145,
      "This is a number of strong potency; the nature of the warrior is stamped on it, and its "
      "bearer advances in sudden leaps, not steady steps. The youngest member of a team is made "
@@ -331,11 +331,11 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "weeks of any new post such a person should seek out each rival, ask their view and act on "
      "some of it in public."},
     {146,
-     "A name with no letter that counts, one written wholly in Greek, Cyrillic or Chinese, say, "
-     "or only in digits, totals 0 and says nothing yet; spelled out in the plain letters a to z, "
-     "the same name can be read. A name that totals 1 to 10 is a light one, and is said to mark "
-     "someone who has already paid most karmic debts and travels with little owed. Its total is "
-     "read as that number is read on its own."},
+     "A name with no letter that counts, written wholly in Greek, Cyrillic or Chinese, or only"
+     " in digits, totals 0 and says nothing yet; spelled in the letters a to z, it can be "
+     "read. A total of 1 to 10 comes from few counted letters, as in Al. Read it as a sketch: "
+     "1 to 9 are bare digits, and 10, the first compound, is a one come round. Tradition says "
+     "such a name owes little. If a longer form is in daily use, enter that."},
     {149,
      "The number 1 stands for manifestation and assertion, the active principle that turns what "
      "is possible into what is. Written as a single upright stroke, it looks like what it means, "
