@@ -46,7 +46,8 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
     {107,
      "This is a number of upheavals, so that new ground may be broken. The old compound readings "
      "picture it as a reaper with a scythe, working a field where green shoots already show "
-     "behind the blade. Someone born on the thirteenth often knows the pattern at first hand: "
+     "behind the blade. Someone with thirteen in a name or a birth date often knows the pattern at "
+     "first hand: "
      "the office moves to another city a month after the flat near it has been bought, and only "
      "years later does the move turn out to have led to the better job. The number is counted "
      "unsettling, not unlucky. When something is cut away, its bearer does well to leave the "
@@ -317,11 +318,11 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "loyalty kept up too long to a partnership that has run its course; a bond kept by one side "
      "only is better ended kindly."},
     {137,
-     "This is a number of misfortunes; revolution, upheaval, strife gather round it, and plans"
-     " under it often stop short of success. A village splits over a new road, neighbours stop"
-     " speaking, and one objection halts the work. It is an unlucky number, and a poor date to"
-     " open or sign. Under it, keep a second plan ready, and make no enemy of those who "
-     "blocked the first."},
+     "This is a number of misfortunes; revolution, upheaval, strife gather round it, and "
+     "plans under it often stop short. A village splits over a new road, neighbours stop "
+     "speaking, and one objection halts the work. It is counted unlucky, and a poor date "
+     "for signing or opening anything. Its bearer is wise to agree beforehand what to "
+     "give up if the first plan fails."},
     {145,
      "This is a number of strong potency; the nature of the warrior is stamped on it, and its "
      "bearer advances in sudden leaps, not steady steps. The youngest member of a team is made "
@@ -331,11 +332,11 @@ const std::array<CatalogueEntry, 37> kInterpretations = {{
      "weeks of any new post such a person should seek out each rival, ask their view and act on "
      "some of it in public."},
     {146,
-     "A name with no letter that counts, written wholly in Greek, Cyrillic or Chinese, or only"
-     " in digits, totals 0 and says nothing yet; spelled in the letters a to z, it can be "
-     "read. A total of 1 to 10 comes from few counted letters, as in Al. Read it as a sketch: "
-     "1 to 9 are bare digits, and 10, the first compound, is a one come round. Tradition says "
-     "such a name owes little. If a longer form is in daily use, enter that."},
+     "A name with no letter that counts, one written wholly in Greek, Cyrillic or Chinese "
+     "script, say, or only in digits, totals 0 and says nothing yet; spelled out in the "
+     "letters a to z, the same name can be read. A name whose letters add up, or reduce, "
+     "to 1 to 10 travels light: tradition holds that it carries little from the past, and "
+     "that what it comes to mean is left largely to the choices of its bearer."},
     {149,
      "The number 1 stands for manifestation and assertion, the active principle that turns what "
      "is possible into what is. Written as a single upright stroke, it looks like what it means, "
