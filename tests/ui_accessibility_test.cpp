@@ -12,7 +12,7 @@
 
 #include "catalogue/catalogue.h"
 #include "tests/ui_support.h"
-#include "ui/framework/field_tip.h"
+#include "ui/desktop/field_tip.h"
 
 namespace morvane::testing {
 namespace {

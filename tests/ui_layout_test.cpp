@@ -20,8 +20,8 @@
 #include <string_view>
 
 #include "tests/ui_support.h"
+#include "ui/desktop/placement.h"
 #include "ui/framework/dialog_units.h"
-#include "ui/framework/placement.h"
 
 namespace morvane::testing {
 namespace {

@@ -14,9 +14,9 @@
 #include <QTimer>
 #include <functional>
 
+#include "adapters/qt_dialogs.h"
 #include "app/save_to_file.h"
 #include "tests/ui_support.h"
-#include "ui/services/qt_services.h"
 
 namespace morvane::testing {
 namespace {

@@ -3,8 +3,8 @@
 
 #include "ui/morvane_app.h"
 
+#include "adapters/qt_dialogs.h"
 #include "ui/pages/all_pages.h"
-#include "ui/services/qt_services.h"
 
 namespace morvane {
 

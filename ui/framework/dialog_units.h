@@ -9,7 +9,7 @@
 #include <QRect>
 #include <span>
 
-#include "ui/framework/layout.h"
+#include "ui/framework/control_spec.h"
 
 class QFont;
 

@@ -19,9 +19,9 @@
 #include <algorithm>
 
 #include "ui/artwork/artwork.h"
-#include "ui/framework/field_tip.h"
+#include "ui/desktop/field_tip.h"
+#include "ui/desktop/text_box.h"
 #include "ui/framework/qt_text.h"
-#include "ui/framework/text_box.h"
 
 namespace morvane {
 namespace {

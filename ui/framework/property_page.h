@@ -18,8 +18,8 @@
 #include <utility>
 #include <vector>
 
+#include "ui/framework/control_spec.h"
 #include "ui/framework/dialog_units.h"
-#include "ui/framework/layout.h"
 
 class QPushButton;
 class QKeySequence;

@@ -17,8 +17,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ui/framework/accessible_tab_bar.h"
-#include "ui/framework/placement.h"
+#include "ui/desktop/accessible_tab_bar.h"
+#include "ui/desktop/placement.h"
 #include "ui/framework/property_page.h"
 #include "ui/framework/qt_text.h"
 

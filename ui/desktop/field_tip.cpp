@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Morvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/framework/field_tip.h"
+#include "ui/desktop/field_tip.h"
 
 #include <QCursor>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Morvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/framework/accessible_tab_bar.h"
+#include "ui/desktop/accessible_tab_bar.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
