@@ -5,7 +5,6 @@
 
 #include <QEvent>
 #include <QFocusEvent>
-#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -17,10 +16,8 @@
 #include <QShowEvent>
 #include <QValidator>
 #include <algorithm>
+#include <map>
 
-#include "ui/artwork/artwork.h"
-#include "ui/desktop/field_tip.h"
-#include "ui/desktop/text_box.h"
 #include "ui/framework/qt_text.h"
 
 namespace morvane {
@@ -43,6 +40,22 @@ class LowerCaseValidator : public QValidator {
     }
 };
 
+// Enter inside a text box stays there instead of pressing the default button.
+class KeepEnter : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        const int key =
+            event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
+        return key == Qt::Key_Return || key == Qt::Key_Enter;
+    }
+};
+
+std::map<std::string, PictureFunction, std::less<>>& Pictures() {
+    static std::map<std::string, PictureFunction, std::less<>> pictures;
+    return pictures;
+}
+
 bool TakesFocus(ControlKind kind) {
     return kind != ControlKind::Label && kind != ControlKind::Picture;
 }
@@ -50,16 +63,16 @@ bool TakesFocus(ControlKind kind) {
 // The field a label names for a screen reader: the nearest entry or read-only
 // field that starts right of the label's start on the same line. Its "&" key
 // is another matter: that goes to the next control in Tab order.
-std::size_t FieldBeside(std::span<const ControlSpec> layout, std::size_t label) {
-    const DlgRect& text = layout[label].rect;
-    std::size_t nearest = layout.size();
-    for (std::size_t i = 0; i < layout.size(); ++i) {
-        const ControlSpec& row = layout[i];
+std::size_t FieldBeside(std::span<const ControlSpec> table, std::size_t label) {
+    const DlgRect& text = table[label].rect;
+    std::size_t nearest = table.size();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const ControlSpec& row = table[i];
         const bool field = row.kind == ControlKind::Edit || row.kind == ControlKind::ReadOnlyField;
         const bool same_line =
             row.rect.y < text.y + text.height && text.y < row.rect.y + row.rect.height;
         if (field && same_line && row.rect.x > text.x &&
-            (nearest == layout.size() || row.rect.x < layout[nearest].rect.x)) {
+            (nearest == table.size() || row.rect.x < table[nearest].rect.x)) {
             nearest = i;
         }
     }
@@ -68,15 +81,23 @@ std::size_t FieldBeside(std::span<const ControlSpec> layout, std::size_t label) 
 
 }  // namespace
 
-CPropertyPage::CPropertyPage(std::string_view caption, std::span<const ControlSpec> layout,
-                             Services& services)
+void RegisterPicture(std::string_view name, PictureFunction draw) {
+    Pictures().insert_or_assign(std::string(name), std::move(draw));
+}
+
+CPropertyPage::CPropertyPage(std::string_view caption, std::span<const ControlSpec> table,
+                             DlgRect size)
     : caption_(FromUtf8(caption)),
-      layout_(layout),
-      services_(services),
-      units_(DialogUnits::Fitting(font(), layout)) {}
+      table_(table),
+      size_(size),
+      units_(DialogUnits::Fitting(font(), table)) {}
 
 QSize CPropertyPage::sizeHint() const {
-    return units_.ToPixels(kPageSize).size();
+    return units_.ToPixels(size_).size();
+}
+
+QPlainTextEdit* CPropertyPage::NewTextBox() {
+    return new QPlainTextEdit(this);
 }
 
 QWidget* CPropertyPage::GetDlgItem(int id) const {
@@ -182,7 +203,7 @@ void CPropertyPage::hideEvent(QHideEvent* event) {
 bool CPropertyPage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Shortcut && qobject_cast<QLabel*>(watched) != nullptr) {
         // The label's buddy is the field it names; its "&" key goes where the
-        // layout's Tab order says, as QLabel would have sent it to a buddy.
+        // table's Tab order says, as QLabel would have sent it to a buddy.
         const auto it = std::find_if(controls_.begin(), controls_.end(),
                                      [watched](const Control& c) { return c.widget == watched; });
         QWidget* target = it != controls_.end()
@@ -195,24 +216,6 @@ bool CPropertyPage::eventFilter(QObject* watched, QEvent* event) {
                 button->animateClick();
             }
             return true;
-        }
-    }
-    if (event->type() == QEvent::KeyPress && qobject_cast<QPlainTextEdit*>(watched) != nullptr) {
-        // Enter inside a text box stays there instead of pressing the default button.
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            return true;
-        }
-    }
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::ToolTip) {
-        auto* field = qobject_cast<QLineEdit*>(watched);
-        if (field != nullptr && field->isReadOnly() && !field->toolTip().isEmpty()) {
-            if (event->type() == QEvent::ToolTip) {
-                ShowFieldTip(field, static_cast<QHelpEvent*>(event)->globalPos());
-                return true;
-            }
-            // A keyboard user sees a field's explanation as a mouse user would.
-            ShowFieldTipSoon(field);
         }
     }
     if (event->type() == QEvent::FocusOut && !in_focus_check_) {
@@ -254,8 +257,8 @@ void CPropertyPage::Dispatch(int id, ControlEvent event) {
 }
 
 void CPropertyPage::CreateControls() {
-    controls_.reserve(layout_.size());
-    for (const ControlSpec& row : layout_) {
+    controls_.reserve(table_.size());
+    for (const ControlSpec& row : table_) {
         controls_.push_back({&row, CreateControl(row)});
     }
     // A label's buddy is what a screen reader hears it name: the field beside
@@ -266,7 +269,7 @@ void CPropertyPage::CreateControls() {
         if (label == nullptr || controls_[i].row->kind != ControlKind::Label) {
             continue;
         }
-        const std::size_t field = FieldBeside(layout_, i);
+        const std::size_t field = FieldBeside(table_, i);
         if (field < controls_.size()) {
             label->setBuddy(controls_[field].widget);
             label->installEventFilter(this);
@@ -330,7 +333,7 @@ QWidget* CPropertyPage::CreateControl(const ControlSpec& row) {
             break;
         }
         case ControlKind::TextBox: {
-            auto* box = new TextBox(this);
+            QPlainTextEdit* box = NewTextBox();
             box->setReadOnly(true);
             box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
             box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -338,15 +341,17 @@ QWidget* CPropertyPage::CreateControl(const ControlSpec& row) {
             box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             box->setTabChangesFocus(true);
             if ((row.flags & kKeepsEnter) != 0) {
-                box->installEventFilter(this);
+                box->installEventFilter(new KeepEnter(box));
             }
             control = box;
             break;
         }
         case ControlKind::Picture: {
             auto* picture = new QLabel(this);
-            picture->setPixmap(LogoPixmap(devicePixelRatioF()));
-            picture->setAccessibleName(QStringLiteral("Morvane logo"));
+            if (const auto it = Pictures().find(row.text); it != Pictures().end()) {
+                picture->setPixmap(it->second(devicePixelRatioF()));
+            }
+            picture->setAccessibleName(FromUtf8(row.accessible_name));
             picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             control = picture;
             // Shown at its own size, whatever the rectangle says.

@@ -9,6 +9,7 @@
 #include "catalogue/catalogue.h"
 #include "engine/numerology.h"
 #include "report/report.h"
+#include "ui/pages/page_frame.h"
 
 namespace morvane {
 namespace {
@@ -19,7 +20,7 @@ constexpr int kYearLength = 4;
 constexpr int kMaxDay = 31;
 constexpr int kMaxMonth = 12;
 
-constexpr ControlSpec kLayout[] = {
+constexpr ControlSpec kControls[] = {
     {CBirthNum::kDay, ControlKind::Edit, "", {24, 29, 21, 14}, kDigitsOnly, "Day"},
     {CBirthNum::kMonth, ControlKind::Edit, "", {79, 29, 21, 14}, kDigitsOnly, "Month"},
     {CBirthNum::kYear, ControlKind::Edit, "", {131, 29, 42, 14}, kDigitsOnly, "Year"},
@@ -55,7 +56,7 @@ constexpr ControlSpec kLayout[] = {
      {217, 67, 90, 12},
      kNoFlags,
      "Destiny Number"},
-    {kNoId, ControlKind::Picture, "", kPictureRect},
+    LogoRow(),
 };
 
 const ReportLayout kReport = {
@@ -77,14 +78,14 @@ const ReportLayout kReport = {
 }  // namespace
 
 CBirthNum::CBirthNum(Services& services)
-    : CAnalysisPage("&Birth/Destiny Number", kLayout, services,
-                    {.first_field = kDay,
-                     .cleared_fields = {kDay, kMonth, kYear, kBirthNumber, kDestinyNumber,
-                                        kDestinyText, kBirthText},
-                     .help_button = kHelp,
-                     .help_text = text::kBirthDateFormat,
-                     .save_button = kSaveToFile,
-                     .report = &kReport}) {
+    : AnalysisPage("&Birth/Destiny Number", kControls, services,
+                   {.first_field = kDay,
+                    .cleared_fields = {kDay, kMonth, kYear, kBirthNumber, kDestinyNumber,
+                                       kDestinyText, kBirthText},
+                    .help_button = kHelp,
+                    .help_text = text::kBirthDateFormat,
+                    .save_button = kSaveToFile,
+                    .report = &kReport}) {
     static constexpr HandlerEntry<CBirthNum> kHandlers[] = {
         {kAnalyseNow, ControlEvent::Clicked, &CBirthNum::OnAnalyseNow},
         {kDay, ControlEvent::FocusLost, &CBirthNum::OnDayLeft},
@@ -120,8 +121,7 @@ void CBirthNum::OnAnalyseNow() {
     const std::int32_t destiny = DestinyNumber(day_value, month_value, year_value);
     SetDlgItemText(kBirthNumber, day);  // as typed: 07 stays 07
     SetDlgItemText(kDestinyNumber, std::to_string(destiny));
-    SetDlgItemTip(kDestinyNumber,
-                  WorkingText(DestinyNumberWorking(day_value, month_value, year_value)));
+    SetDlgItemWorking(kDestinyNumber, DestinyNumberWorking(day_value, month_value, year_value));
     SetDlgItemText(kBirthText, LoadText(BirthTextId(day_value)));
     SetDlgItemText(kDestinyText, LoadText(DigitTextId(destiny)));
 }
