@@ -17,23 +17,45 @@
 namespace morvane {
 namespace {
 
-TEST(DialogUnitsTest, RectanglesConvertByTheirEdges) {
+TEST(DialogUnitsTest, ConvertAsTheClassicDialogManagerRounded) {
     struct Case {
         DialogUnits units;
-        DlgRect rect;
-        QRect pixels;
+        int dlu;
+        int x_pixels;
+        int y_pixels;
     };
     const Case cases[] = {
-        {{6, 13}, {7, 32, 46, 8}, {11, 52, 69, 13}},
-        // Starts where the row above ends, in pixels too.
-        {{6, 13}, {53, 32, 10, 8}, {80, 52, 15, 13}},
-        {{7, 16}, {1, 1, 1, 1}, {2, 2, 2, 2}},
-        {{7, 16}, {3, 0, 5, 0}, {5, 0, 9, 0}},
+        {{6, 13}, 4, 6, 7},  // 52 / 8 = 6.5 down; 112 / 16 = 7
+        {{6, 13}, 8, 12, 13}, {{7, 15}, 325, 569, 609}, {{7, 15}, 1, 2, 2},  // a half rounds up
+        {{8, 16}, 0, 0, 0},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(c.units.ToPixels(c.rect), c.pixels)
-            << c.rect.x << "," << c.rect.y << " " << c.rect.width << "x" << c.rect.height;
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.units.ToPixelsX(c.dlu), c.x_pixels) << c.dlu;
+        EXPECT_EQ(c.units.ToPixelsY(c.dlu), c.y_pixels) << c.dlu;
     }
+}
+
+TEST(DialogUnitsTest, RectanglesThatShareAnEdgeStillShareIt) {
+    for (const DialogUnits units : {DialogUnits{5, 11}, DialogUnits{6, 13}, DialogUnits{9, 19}}) {
+        for (int x = 0; x < 100; ++x) {
+            for (int width = 1; width < 40; width += 3) {
+                const QRect left = units.ToPixels({x, x, width, width});
+                const QRect right = units.ToPixels({x + width, x + width, 7, 7});
+                EXPECT_EQ(left.right() + 1, right.left()) << x << " " << width;
+                EXPECT_EQ(left.bottom() + 1, right.top()) << x << " " << width;
+            }
+        }
+    }
+}
+
+TEST(DialogUnitsTest, ARowWithoutWidthLeavesTheUnitsAlone) {
+    const ControlSpec rows[] = {
+        {kNoId, ControlKind::Label, "A caption that cannot fit", {0, 0, 0, 8}},
+        {kNoId, ControlKind::Button, "Nor can this", {0, 0, 0, 14}},
+    };
+    const QFont font = QApplication::font();
+    const DialogUnits fitted = DialogUnits::Fitting(font, rows);  // must return at all
+    EXPECT_EQ(fitted.base_x, DialogUnits::Of(font).base_x);
 }
 
 class TestPage : public CPropertyPage {

@@ -6,6 +6,7 @@
 #include <QAccessibleWidget>
 #include <QKeySequence>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <map>
 
@@ -14,12 +15,9 @@ namespace {
 
 // A caption as heard: "&Birth/Destiny Number" is "Birth/Destiny Number", "&&" one "&".
 QString WithoutMnemonic(QString text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('&')) {
-            text.remove(i, 1);
-        }
-    }
-    return text;
+    static const QRegularExpression kMnemonic(QStringLiteral("&(.?)"),
+                                              QRegularExpression::DotMatchesEverythingOption);
+    return text.replace(kMnemonic, QStringLiteral("\\1"));
 }
 
 class TabAccessible : public QAccessibleInterface, public QAccessibleActionInterface {

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QRegularExpression>
 
 #include "ui/framework/qt_text.h"
 
@@ -13,15 +14,9 @@ namespace {
 
 // A caption as drawn: "&x" shows as x, "&&" as one "&".
 QString Drawn(std::string_view text) {
-    const QString source = FromUtf8(text);
-    QString caption;
-    for (qsizetype i = 0; i < source.size(); ++i) {
-        if (source[i] == QLatin1Char('&') && i + 1 < source.size()) {
-            ++i;
-        }
-        caption += source[i];
-    }
-    return caption;
+    static const QRegularExpression kMnemonic(QStringLiteral("&(.)"),
+                                              QRegularExpression::DotMatchesEverythingOption);
+    return FromUtf8(text).replace(kMnemonic, QStringLiteral("\\1"));
 }
 
 }  // namespace

@@ -5,56 +5,20 @@
 
 #include <QEvent>
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QShortcutEvent>
 #include <QShowEvent>
-#include <QValidator>
 #include <algorithm>
-#include <map>
 
+#include "ui/framework/controls.h"
 #include "ui/framework/qt_text.h"
 
 namespace morvane {
 namespace {
-
-// Lower-cases whatever enters the field: typing, paste and setText alike.
-// QString::toLower follows Unicode without a locale, so "I" never becomes a
-// dotless i as it would under a Turkish locale.
-class LowerCaseValidator : public QValidator {
-  public:
-    using QValidator::QValidator;
-    State validate(QString& input, int& pos) const override {
-        const QString lower = input.toLower();
-        if (lower != input) {
-            pos = std::clamp(pos + static_cast<int>(lower.size() - input.size()), 0,
-                             static_cast<int>(lower.size()));
-            input = lower;
-        }
-        return Acceptable;
-    }
-};
-
-// Enter inside a text box stays there instead of pressing the default button.
-class KeepEnter : public QObject {
-  public:
-    using QObject::QObject;
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-        const int key =
-            event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
-        return key == Qt::Key_Return || key == Qt::Key_Enter;
-    }
-};
-
-std::map<std::string, PictureFunction, std::less<>>& Pictures() {
-    static std::map<std::string, PictureFunction, std::less<>> pictures;
-    return pictures;
-}
 
 bool TakesFocus(ControlKind kind) {
     return kind != ControlKind::Label && kind != ControlKind::Picture;
@@ -80,10 +44,6 @@ std::size_t FieldBeside(std::span<const ControlSpec> table, std::size_t label) {
 }
 
 }  // namespace
-
-void RegisterPicture(std::string_view name, PictureFunction draw) {
-    Pictures().insert_or_assign(std::string(name), std::move(draw));
-}
 
 CPropertyPage::CPropertyPage(std::string_view caption, std::span<const ControlSpec> table,
                              DlgRect size)
@@ -284,86 +244,22 @@ void CPropertyPage::CreateControls() {
 
 QWidget* CPropertyPage::CreateControl(const ControlSpec& row) {
     const QRect rect = units_.ToPixels(row.rect);
-    const QString text = FromUtf8(row.text);
-    QWidget* control = nullptr;
-    switch (row.kind) {
-        case ControlKind::Label: {
-            auto* label = new QLabel(text, this);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setWordWrap(WrapsText(row));
-            label->setTextFormat(Qt::PlainText);
-            control = label;
-            break;
-        }
-        case ControlKind::Edit: {
-            auto* edit = new QLineEdit(this);
-            if ((row.flags & kLowerCase) != 0) {
-                edit->setValidator(new LowerCaseValidator(edit));
-            }
-            if ((row.flags & kDigitsOnly) != 0) {
-                edit->setValidator(new QRegularExpressionValidator(
-                    QRegularExpression(QStringLiteral("[0-9]*")), edit));
-            }
+    QWidget* control =
+        MakeControl(row, this, row.kind == ControlKind::TextBox ? NewTextBox() : nullptr);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        if (!edit->isReadOnly()) {
             connect(edit, &QLineEdit::textChanged, this,
                     [this, id = row.id] { Dispatch(id, ControlEvent::TextChanged); });
-            edit->installEventFilter(this);
-            control = edit;
-            break;
         }
-        case ControlKind::Button:
-        case ControlKind::DefaultButton: {
-            auto* button = new QPushButton(text, this);
-            connect(button, &QPushButton::clicked, this,
-                    [this, id = row.id] { Dispatch(id, ControlEvent::Clicked); });
-            control = button;
-            break;
-        }
-        case ControlKind::ReadOnlyField: {
-            auto* field = new QLineEdit(this);
-            field->setReadOnly(true);
-            field->setFrame(false);
-            // Text on the same baseline as the label beside it, not centred.
-            field->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            field->setTextMargins(2, 0, 0, 0);
-            QPalette palette = field->palette();
-            palette.setColor(QPalette::Base, Qt::transparent);
-            field->setPalette(palette);
-            field->installEventFilter(this);
-            control = field;
-            break;
-        }
-        case ControlKind::TextBox: {
-            QPlainTextEdit* box = NewTextBox();
-            box->setReadOnly(true);
-            box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-            box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-            box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-            box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            box->setTabChangesFocus(true);
-            if ((row.flags & kKeepsEnter) != 0) {
-                box->installEventFilter(new KeepEnter(box));
-            }
-            control = box;
-            break;
-        }
-        case ControlKind::Picture: {
-            auto* picture = new QLabel(this);
-            if (const auto it = Pictures().find(row.text); it != Pictures().end()) {
-                picture->setPixmap(it->second(devicePixelRatioF()));
-            }
-            picture->setAccessibleName(FromUtf8(row.accessible_name));
-            picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            control = picture;
-            // Shown at its own size, whatever the rectangle says.
-            control->setGeometry(QRect(rect.topLeft(), picture->sizeHint()));
-            return control;
-        }
-    }
-    if (!row.accessible_name.empty()) {
-        control->setAccessibleName(FromUtf8(row.accessible_name));
+        edit->installEventFilter(this);
+    } else if (auto* button = qobject_cast<QPushButton*>(control)) {
+        connect(button, &QPushButton::clicked, this,
+                [this, id = row.id] { Dispatch(id, ControlEvent::Clicked); });
     }
     QRect geometry = rect;
-    if ((row.flags & kGrowToText) != 0) {
+    if (row.kind == ControlKind::Picture) {
+        geometry.setSize(control->sizeHint());  // its own size, whatever the rectangle says
+    } else if ((row.flags & kGrowToText) != 0) {
         geometry.setWidth(std::max(rect.width(), control->sizeHint().width()));
     }
     control->setGeometry(geometry);

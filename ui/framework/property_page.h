@@ -9,7 +9,6 @@
 // creates the controls (in Tab order, at dialog-unit positions in the
 // window's real font) and a handler table routes control events to members.
 
-#include <QPixmap>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -27,11 +26,6 @@ class QPushButton;
 class QKeySequence;
 
 namespace morvane {
-
-// Draws a picture for a device pixel ratio.
-using PictureFunction = std::function<QPixmap(qreal device_pixel_ratio)>;
-// Makes Picture rows whose text is `name` show what `draw` gives.
-void RegisterPicture(std::string_view name, PictureFunction draw);
 
 enum class ControlEvent { Clicked, TextChanged, FocusLost };
 

@@ -11,6 +11,7 @@
 #include "ui/desktop/accessible_tab_bar.h"
 #include "ui/desktop/placement.h"
 #include "ui/desktop/small_screen.h"
+#include "ui/framework/controls.h"
 #include "ui/pages/page_frame.h"
 
 namespace morvane {
