@@ -11,7 +11,7 @@ FUZZ_SECONDS ?= 60
 SANITIZE_DIR ?= build-sanitize
 SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
-.PHONY: all deps deps-dev configure build run test install package sanitize lint fuzz bench clean
+.PHONY: all deps deps-dev configure build run test install package sanitize lint format fuzz bench clean
 
 all: build
 
@@ -58,6 +58,10 @@ sanitize: deps-dev
 # reuse (every file's licence), clang-format in check mode and clang-tidy.
 lint: deps-dev configure
 	scripts/lint $(BUILD_DIR)
+
+# Applies what lint checks for the layout of the code: clang-format in place.
+format: deps-dev
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 # Each fuzz target for FUZZ_SECONDS seconds, from the committed seed corpus.
 fuzz: deps-dev

@@ -3,7 +3,7 @@
 
 // Starting the browser program: the PATH search and real processes.
 
-#include "platform/launcher.h"
+#include "adapters/posix_launcher.h"
 
 #include "tests/temp_folder.h"
 

@@ -10,9 +10,13 @@
 #include <QTabWidget>
 #include <QToolTip>
 
+#include <string>
+#include <vector>
+
 #include "catalogue/catalogue.h"
+#include "engine/numerology.h"
 #include "tests/ui_support.h"
-#include "ui/framework/field_tip.h"
+#include "ui/desktop/field_tip.h"
 
 namespace morvane::testing {
 namespace {
@@ -110,34 +114,44 @@ QStringList TipLinesOf(const QString& laid_out) {
 }
 
 // A long sum once wrapped anywhere, "w" at a line's end and "6" at the next
-// one's start; now it breaks only where an operator begins a term.
-TEST(FieldTipTest, LinesBreakOnlyBeforeAnOperatorAndKeepTheirWidth) {
+// one's start; now it breaks only between the engine's pieces.
+TEST(FieldTipTest, LinesBreakOnlyBetweenPiecesAndKeepTheirWidth) {
     const QFontMetrics metrics(QApplication::font());
-    const QString sums[] = {
-        "j 1 + o 7 + h 5 + n 5 = 18",
-        "31 + 12 + 1999 = 2042 -> 8",
-        "w 6 + w 6 + w 6 + w 6 + w 6 + w 6 + w 6 + w 6 + w 6 + w 6 + w 6 + w 6 + ... = 360 -> 9",
-        "no letters a to z = 0",
+    const std::vector<std::string> workings[] = {
+        WorkingPieces(NameNumberWorking("john")),
+        WorkingPieces(DestinyNumberWorking(31, 12, 1999)),
+        WorkingPieces(NameNumberWorking(std::string(60, 'w')), 12),
+        WorkingPieces(NameNumberWorking("")),
     };
-    for (const QString& sum : sums) {
+    for (const std::vector<std::string>& working : workings) {
+        QStringList pieces;
+        for (const std::string& piece : working) {
+            pieces.append(QString::fromStdString(piece));
+        }
         for (const int columns : {6, 12, 24, 48, 200}) {
             const int width = columns * metrics.averageCharWidth();
-            const QString laid_out = TipLines(sum, metrics, width);
+            const QString laid_out = TipLines(pieces, metrics, width);
             const QStringList lines = TipLinesOf(laid_out);
-            EXPECT_EQ(lines.join(QLatin1Char(' ')), sum) << "nothing lost or added";
+            EXPECT_EQ(lines.join(QLatin1Char(' ')), pieces.join(QLatin1Char(' ')))
+                << "nothing lost or added";
+            qsizetype piece = 0;
             for (qsizetype i = 0; i < lines.size(); ++i) {
-                const bool one_term = !lines[i].mid(1).contains(QRegularExpression(" (\\+|=|->) "));
-                EXPECT_TRUE(metrics.horizontalAdvance(laid_out.split('\n')[i]) <= width || one_term)
-                    << lines[i].toStdString() << " wider than " << columns << " columns";
-                if (i > 0) {
-                    EXPECT_TRUE(lines[i].startsWith("+ ") || lines[i].startsWith("= ") ||
-                                lines[i].startsWith("-> "))
-                        << "broken inside a term: " << lines[i].toStdString();
+                // Each line is whole pieces: it starts where a piece starts.
+                EXPECT_TRUE(lines[i].startsWith(pieces[piece]))
+                    << "broken inside a piece: " << lines[i].toStdString();
+                qsizetype in_line = 0;
+                for (qsizetype taken = 0; piece < pieces.size() && taken < lines[i].size();
+                     ++piece, ++in_line) {
+                    taken += pieces[piece].size() + 1;
                 }
+                EXPECT_TRUE(metrics.horizontalAdvance(laid_out.split('\n')[i]) <= width ||
+                            in_line == 1)
+                    << lines[i].toStdString() << " wider than " << columns << " columns";
             }
         }
     }
-    EXPECT_EQ(TipLines("j 1 + o 7 = 8", metrics, 1000), "j\u00a01 +\u00a0o\u00a07 =\u00a08");
+    EXPECT_EQ(TipLines({"j 1", "+ o 7", "= 8"}, metrics, 1000),
+              "j\u00a01 +\u00a0o\u00a07 =\u00a08");
 }
 
 TEST_F(AccessibilityTest, TheWorkingShowsOnKeyboardFocusAsASmallBox) {

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Morvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Dialog units and the pages laid out in them: rounding, shared edges, and
-// every caption fitting its control in the window's real font.
+// The pages laid out in dialog units: every caption fitting its control in
+// the window's real font, and the window placed on the screen.
 
 #include <QAbstractButton>
 #include <QDialogButtonBox>
@@ -21,52 +21,11 @@
 
 #include "tests/ui_support.h"
 #include "ui/artwork/artwork.h"
+#include "ui/desktop/placement.h"
 #include "ui/framework/dialog_units.h"
-#include "ui/framework/placement.h"
 
 namespace morvane::testing {
 namespace {
-
-TEST(DialogUnitsTest, ConvertAsTheClassicDialogManagerRounded) {
-    struct Case {
-        DialogUnits units;
-        int dlu;
-        int x_pixels;
-        int y_pixels;
-    };
-    const Case cases[] = {
-        {{6, 13}, 4, 6, 7},  // 52 / 8 = 6.5 down; 112 / 16 = 7
-        {{6, 13}, 8, 12, 13}, {{7, 15}, 325, 569, 609}, {{7, 15}, 1, 2, 2},  // a half rounds up
-        {{8, 16}, 0, 0, 0},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.units.ToPixelsX(c.dlu), c.x_pixels) << c.dlu;
-        EXPECT_EQ(c.units.ToPixelsY(c.dlu), c.y_pixels) << c.dlu;
-    }
-}
-
-TEST(DialogUnitsTest, RectanglesThatShareAnEdgeStillShareIt) {
-    for (const DialogUnits units : {DialogUnits{5, 11}, DialogUnits{6, 13}, DialogUnits{9, 19}}) {
-        for (int x = 0; x < 100; ++x) {
-            for (int width = 1; width < 40; width += 3) {
-                const QRect left = units.ToPixels({x, x, width, width});
-                const QRect right = units.ToPixels({x + width, x + width, 7, 7});
-                EXPECT_EQ(left.right() + 1, right.left()) << x << " " << width;
-                EXPECT_EQ(left.bottom() + 1, right.top()) << x << " " << width;
-            }
-        }
-    }
-}
-
-TEST(DialogUnitsTest, ARowWithoutWidthLeavesTheUnitsAlone) {
-    const ControlSpec rows[] = {
-        {kNoId, ControlKind::Label, "A caption that cannot fit", {0, 0, 0, 8}},
-        {kNoId, ControlKind::Button, "Nor can this", {0, 0, 0, 14}},
-    };
-    const QFont font = QApplication::font();
-    const DialogUnits fitted = DialogUnits::Fitting(font, rows);  // must return at all
-    EXPECT_EQ(fitted.base_x, DialogUnits::Of(font).base_x);
-}
 
 // Every page of a window built in `font`, each shown once so it has its controls.
 void ForEveryPage(const QFont& font, const std::function<void(QWidget* page)>& check) {

@@ -20,9 +20,9 @@
 #include <functional>
 #include <optional>
 
+#include "adapters/qt_dialogs.h"
 #include "app/save_to_file.h"
 #include "tests/ui_support.h"
-#include "ui/services/qt_services.h"
 
 namespace morvane::testing {
 namespace {

@@ -30,8 +30,8 @@
 #include <initializer_list>
 #include <utility>
 
+#include "adapters/qt_dialogs.h"
 #include "ui/pages/all_pages.h"
-#include "ui/services/qt_services.h"
 
 namespace {
 

@@ -3,12 +3,16 @@
 
 #include "ui/morvane_app.h"
 
+#include <QGuiApplication>
+
+#include "adapters/qt_dialogs.h"
 #include "ui/pages/all_pages.h"
-#include "ui/services/qt_services.h"
 
 namespace morvane {
 
 bool CMorvaneApp::InitInstance() {
+    // The desktop entry's name: window managers match the window to its icon by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Morvane"));
     QtServices services;
     const std::string caption = MainCaption();
     CAllPages sheet(caption, nullptr, 0, services.Get());

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QRegularExpression>
 
 #include "ui/framework/qt_text.h"
 
@@ -13,15 +14,9 @@ namespace {
 
 // A caption as drawn: "&x" shows as x, "&&" as one "&".
 QString Drawn(std::string_view text) {
-    const QString source = FromUtf8(text);
-    QString caption;
-    for (qsizetype i = 0; i < source.size(); ++i) {
-        if (source[i] == QLatin1Char('&') && i + 1 < source.size()) {
-            ++i;
-        }
-        caption += source[i];
-    }
-    return caption;
+    static const QRegularExpression kMnemonic(QStringLiteral("&(.)"),
+                                              QRegularExpression::DotMatchesEverythingOption);
+    return FromUtf8(text).replace(kMnemonic, QStringLiteral("\\1"));
 }
 
 }  // namespace
@@ -34,10 +29,10 @@ DialogUnits DialogUnits::Of(const QFont& font) {
     return {(average + 1) / 2, metrics.height()};
 }
 
-DialogUnits DialogUnits::Fitting(const QFont& font, std::span<const ControlSpec> layout) {
+DialogUnits DialogUnits::Fitting(const QFont& font, std::span<const ControlSpec> table) {
     const QFontMetrics metrics(font);
     DialogUnits units = Of(font);
-    for (const ControlSpec& row : layout) {
+    for (const ControlSpec& row : table) {
         const bool one_line_label = row.kind == ControlKind::Label && !WrapsText(row);
         const bool button =
             row.kind == ControlKind::Button || row.kind == ControlKind::DefaultButton;
@@ -52,13 +47,13 @@ DialogUnits DialogUnits::Fitting(const QFont& font, std::span<const ControlSpec>
             ++units.base_x;
         }
     }
-    return units.TallEnough(font, layout);
+    return units.TallEnough(font, table);
 }
 
-DialogUnits DialogUnits::TallEnough(const QFont& font, std::span<const ControlSpec> layout) const {
+DialogUnits DialogUnits::TallEnough(const QFont& font, std::span<const ControlSpec> table) const {
     const QFontMetrics metrics(font);
     DialogUnits units = *this;
-    for (const ControlSpec& row : layout) {
+    for (const ControlSpec& row : table) {
         if (row.kind != ControlKind::Label || row.text.empty() || row.rect.width <= 0 ||
             row.rect.height <= 0) {
             continue;

@@ -3,13 +3,13 @@
 
 #pragma once
 
-// Dialog units: layout positions that scale with the font, as the classic
+// Dialog units: positions that scale with the font, as the classic
 // dialog manager measured them.
 
 #include <QRect>
 #include <span>
 
-#include "ui/framework/layout.h"
+#include "ui/framework/control_spec.h"
 
 class QFont;
 
@@ -21,16 +21,16 @@ struct DialogUnits {
 
     static DialogUnits Of(const QFont& font);
     // The font's units, widened where needed so that every one-line label and
-    // button caption of the layout fits its rectangle: desktop fonts run wider
-    // than the one the layouts were drawn in.
-    static DialogUnits Fitting(const QFont& font, std::span<const ControlSpec> layout);
+    // button caption of the table fits its rectangle: desktop fonts run wider
+    // than the one the tables were drawn in.
+    static DialogUnits Fitting(const QFont& font, std::span<const ControlSpec> table);
     // These units with the vertical one grown, where needed, until every
-    // label of the layout holds its whole text at the width these units
+    // label of the table holds its whole text at the width these units
     // give it: a line can run taller than the font's height, and wrapped
     // lines stand a line spacing apart, more than the height in fonts with a
     // line gap.
     [[nodiscard]] DialogUnits TallEnough(const QFont& font,
-                                         std::span<const ControlSpec> layout) const;
+                                         std::span<const ControlSpec> table) const;
 
     [[nodiscard]] int ToPixelsX(int x) const { return (x * base_x * 2 + 4) / 8; }
     [[nodiscard]] int ToPixelsY(int y) const { return (y * base_y * 2 + 8) / 16; }

@@ -5,43 +5,20 @@
 
 #include <QEvent>
 #include <QFocusEvent>
-#include <QHelpEvent>
-#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QShortcutEvent>
 #include <QShowEvent>
-#include <QValidator>
 #include <algorithm>
 
-#include "ui/artwork/artwork.h"
-#include "ui/framework/field_tip.h"
+#include "ui/framework/controls.h"
 #include "ui/framework/qt_text.h"
-#include "ui/framework/text_box.h"
 
 namespace morvane {
 namespace {
-
-// Lower-cases whatever enters the field: typing, paste and setText alike.
-// QString::toLower follows Unicode without a locale, so "I" never becomes a
-// dotless i as it would under a Turkish locale.
-class LowerCaseValidator : public QValidator {
-  public:
-    using QValidator::QValidator;
-    State validate(QString& input, int& pos) const override {
-        const QString lower = input.toLower();
-        if (lower != input) {
-            pos = std::clamp(pos + static_cast<int>(lower.size() - input.size()), 0,
-                             static_cast<int>(lower.size()));
-            input = lower;
-        }
-        return Acceptable;
-    }
-};
 
 bool TakesFocus(ControlKind kind) {
     return kind != ControlKind::Label && kind != ControlKind::Picture;
@@ -50,16 +27,16 @@ bool TakesFocus(ControlKind kind) {
 // The field a label names for a screen reader: the nearest entry or read-only
 // field that starts right of the label's start on the same line. Its "&" key
 // is another matter: that goes to the next control in Tab order.
-std::size_t FieldBeside(std::span<const ControlSpec> layout, std::size_t label) {
-    const DlgRect& text = layout[label].rect;
-    std::size_t nearest = layout.size();
-    for (std::size_t i = 0; i < layout.size(); ++i) {
-        const ControlSpec& row = layout[i];
+std::size_t FieldBeside(std::span<const ControlSpec> table, std::size_t label) {
+    const DlgRect& text = table[label].rect;
+    std::size_t nearest = table.size();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const ControlSpec& row = table[i];
         const bool field = row.kind == ControlKind::Edit || row.kind == ControlKind::ReadOnlyField;
         const bool same_line =
             row.rect.y < text.y + text.height && text.y < row.rect.y + row.rect.height;
         if (field && same_line && row.rect.x > text.x &&
-            (nearest == layout.size() || row.rect.x < layout[nearest].rect.x)) {
+            (nearest == table.size() || row.rect.x < table[nearest].rect.x)) {
             nearest = i;
         }
     }
@@ -68,15 +45,19 @@ std::size_t FieldBeside(std::span<const ControlSpec> layout, std::size_t label) 
 
 }  // namespace
 
-CPropertyPage::CPropertyPage(std::string_view caption, std::span<const ControlSpec> layout,
-                             Services& services)
+CPropertyPage::CPropertyPage(std::string_view caption, std::span<const ControlSpec> table,
+                             DlgRect size)
     : caption_(FromUtf8(caption)),
-      layout_(layout),
-      services_(services),
-      units_(DialogUnits::Fitting(font(), layout)) {}
+      table_(table),
+      size_(size),
+      units_(DialogUnits::Fitting(font(), table)) {}
 
 QSize CPropertyPage::sizeHint() const {
-    return units_.ToPixels(kPageSize).size();
+    return units_.ToPixels(size_).size();
+}
+
+QPlainTextEdit* CPropertyPage::NewTextBox() {
+    return new QPlainTextEdit(this);
 }
 
 QWidget* CPropertyPage::GetDlgItem(int id) const {
@@ -182,7 +163,7 @@ void CPropertyPage::hideEvent(QHideEvent* event) {
 bool CPropertyPage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Shortcut && qobject_cast<QLabel*>(watched) != nullptr) {
         // The label's buddy is the field it names; its "&" key goes where the
-        // layout's Tab order says, as QLabel would have sent it to a buddy.
+        // table's Tab order says, as QLabel would have sent it to a buddy.
         const auto it = std::find_if(controls_.begin(), controls_.end(),
                                      [watched](const Control& c) { return c.widget == watched; });
         QWidget* target = it != controls_.end()
@@ -195,24 +176,6 @@ bool CPropertyPage::eventFilter(QObject* watched, QEvent* event) {
                 button->animateClick();
             }
             return true;
-        }
-    }
-    if (event->type() == QEvent::KeyPress && qobject_cast<QPlainTextEdit*>(watched) != nullptr) {
-        // Enter inside a text box stays there instead of pressing the default button.
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            return true;
-        }
-    }
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::ToolTip) {
-        auto* field = qobject_cast<QLineEdit*>(watched);
-        if (field != nullptr && field->isReadOnly() && !field->toolTip().isEmpty()) {
-            if (event->type() == QEvent::ToolTip) {
-                ShowFieldTip(field, static_cast<QHelpEvent*>(event)->globalPos());
-                return true;
-            }
-            // A keyboard user sees a field's explanation as a mouse user would.
-            ShowFieldTipSoon(field);
         }
     }
     if (event->type() == QEvent::FocusOut && !in_focus_check_) {
@@ -254,8 +217,8 @@ void CPropertyPage::Dispatch(int id, ControlEvent event) {
 }
 
 void CPropertyPage::CreateControls() {
-    controls_.reserve(layout_.size());
-    for (const ControlSpec& row : layout_) {
+    controls_.reserve(table_.size());
+    for (const ControlSpec& row : table_) {
         controls_.push_back({&row, CreateControl(row)});
     }
     // A label's buddy is what a screen reader hears it name: the field beside
@@ -266,7 +229,7 @@ void CPropertyPage::CreateControls() {
         if (label == nullptr || controls_[i].row->kind != ControlKind::Label) {
             continue;
         }
-        const std::size_t field = FieldBeside(layout_, i);
+        const std::size_t field = FieldBeside(table_, i);
         if (field < controls_.size()) {
             label->setBuddy(controls_[field].widget);
             label->installEventFilter(this);
@@ -281,84 +244,22 @@ void CPropertyPage::CreateControls() {
 
 QWidget* CPropertyPage::CreateControl(const ControlSpec& row) {
     const QRect rect = units_.ToPixels(row.rect);
-    const QString text = FromUtf8(row.text);
-    QWidget* control = nullptr;
-    switch (row.kind) {
-        case ControlKind::Label: {
-            auto* label = new QLabel(text, this);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setWordWrap(WrapsText(row));
-            label->setTextFormat(Qt::PlainText);
-            control = label;
-            break;
-        }
-        case ControlKind::Edit: {
-            auto* edit = new QLineEdit(this);
-            if ((row.flags & kLowerCase) != 0) {
-                edit->setValidator(new LowerCaseValidator(edit));
-            }
-            if ((row.flags & kDigitsOnly) != 0) {
-                edit->setValidator(new QRegularExpressionValidator(
-                    QRegularExpression(QStringLiteral("[0-9]*")), edit));
-            }
+    QWidget* control =
+        MakeControl(row, this, row.kind == ControlKind::TextBox ? NewTextBox() : nullptr);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        if (!edit->isReadOnly()) {
             connect(edit, &QLineEdit::textChanged, this,
                     [this, id = row.id] { Dispatch(id, ControlEvent::TextChanged); });
-            edit->installEventFilter(this);
-            control = edit;
-            break;
         }
-        case ControlKind::Button:
-        case ControlKind::DefaultButton: {
-            auto* button = new QPushButton(text, this);
-            connect(button, &QPushButton::clicked, this,
-                    [this, id = row.id] { Dispatch(id, ControlEvent::Clicked); });
-            control = button;
-            break;
-        }
-        case ControlKind::ReadOnlyField: {
-            auto* field = new QLineEdit(this);
-            field->setReadOnly(true);
-            field->setFrame(false);
-            // Text on the same baseline as the label beside it, not centred.
-            field->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            field->setTextMargins(2, 0, 0, 0);
-            QPalette palette = field->palette();
-            palette.setColor(QPalette::Base, Qt::transparent);
-            field->setPalette(palette);
-            field->installEventFilter(this);
-            control = field;
-            break;
-        }
-        case ControlKind::TextBox: {
-            auto* box = new TextBox(this);
-            box->setReadOnly(true);
-            box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-            box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-            box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-            box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            box->setTabChangesFocus(true);
-            if ((row.flags & kKeepsEnter) != 0) {
-                box->installEventFilter(this);
-            }
-            control = box;
-            break;
-        }
-        case ControlKind::Picture: {
-            auto* picture = new QLabel(this);
-            picture->setPixmap(LogoPixmap(devicePixelRatioF()));
-            picture->setAccessibleName(QStringLiteral("Morvane logo"));
-            picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            control = picture;
-            // Shown at its own size, whatever the rectangle says.
-            control->setGeometry(QRect(rect.topLeft(), picture->sizeHint()));
-            return control;
-        }
-    }
-    if (!row.accessible_name.empty()) {
-        control->setAccessibleName(FromUtf8(row.accessible_name));
+        edit->installEventFilter(this);
+    } else if (auto* button = qobject_cast<QPushButton*>(control)) {
+        connect(button, &QPushButton::clicked, this,
+                [this, id = row.id] { Dispatch(id, ControlEvent::Clicked); });
     }
     QRect geometry = rect;
-    if ((row.flags & kGrowToText) != 0) {
+    if (row.kind == ControlKind::Picture) {
+        geometry.setSize(control->sizeHint());  // its own size, whatever the rectangle says
+    } else if ((row.flags & kGrowToText) != 0) {
         geometry.setWidth(std::max(rect.width(), control->sizeHint().width()));
     }
     control->setGeometry(geometry);

@@ -4,8 +4,8 @@
 #pragma once
 
 // A page of the tabbed main window. Its API mirrors the classic dialog API
-// (GetDlgItemText, GotoDlgCtrl, OnInitDialog, DoDataExchange, layout and
-// handler tables), so that each page reads like its table: a layout table
+// (GetDlgItemText, GotoDlgCtrl, OnInitDialog, DoDataExchange, control and
+// handler tables), so that each page reads like its table: a control table
 // creates the controls (in Tab order, at dialog-unit positions in the
 // window's real font) and a handler table routes control events to members.
 
@@ -18,15 +18,14 @@
 #include <utility>
 #include <vector>
 
+#include "ui/framework/control_spec.h"
 #include "ui/framework/dialog_units.h"
-#include "ui/framework/layout.h"
 
+class QPlainTextEdit;
 class QPushButton;
 class QKeySequence;
 
 namespace morvane {
-
-struct Services;
 
 enum class ControlEvent { Clicked, TextChanged, FocusLost };
 
@@ -39,13 +38,13 @@ struct HandlerEntry {
 
 class CPropertyPage : public QWidget {
   public:
-    CPropertyPage(std::string_view caption, std::span<const ControlSpec> layout,
-                  Services& services);
+    // `size` is the page's size in dialog units.
+    CPropertyPage(std::string_view caption, std::span<const ControlSpec> table, DlgRect size);
 
     [[nodiscard]] QString Caption() const { return caption_; }
     [[nodiscard]] QSize sizeHint() const override;
 
-    [[nodiscard]] std::span<const ControlSpec> Layout() const { return layout_; }
+    [[nodiscard]] std::span<const ControlSpec> ControlTable() const { return table_; }
     [[nodiscard]] DialogUnits Units() const { return units_; }
     // All pages of a window share one scale, so the picture and the common
     // controls stay in place from tab to tab.
@@ -78,7 +77,8 @@ class CPropertyPage : public QWidget {
     // Runs on every (non-spontaneous) show and hide of the page.
     virtual void OnShowWindow() {}
 
-    [[nodiscard]] Services& services() const { return services_; }
+    // The multi-line text box TextBox rows make.
+    virtual QPlainTextEdit* NewTextBox();
 
     template <class Page, std::size_t N>
     void SetHandlers(const HandlerEntry<Page> (&table)[N]) {
@@ -93,7 +93,7 @@ class CPropertyPage : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // A layout row and the widget made from it.
+    // A table row and the widget made from it.
     struct Control {
         const ControlSpec* row;
         QWidget* widget;
@@ -106,10 +106,10 @@ class CPropertyPage : public QWidget {
     void Dispatch(int id, ControlEvent event);
 
     QString caption_;
-    std::span<const ControlSpec> layout_;
-    std::vector<Control> controls_;  // in layout order, once the page is first shown
+    std::span<const ControlSpec> table_;
+    std::vector<Control> controls_;  // in table order, once the page is first shown
     std::map<std::pair<int, ControlEvent>, std::function<void()>> handlers_;
-    Services& services_;
+    DlgRect size_;
     DialogUnits units_;
     bool in_focus_check_ = false;
 };

@@ -4,9 +4,7 @@
 #pragma once
 
 // The tabbed main window: a dialog holding a tab per page and OK and Cancel.
-// OK, Cancel, Escape and the title-bar close all just close it. It opens
-// centred in the screen's free area; on a screen too small for it, its page
-// area scrolls while the tabs and the buttons stay in view.
+// OK, Cancel, Escape and the title-bar close all just close it.
 
 #include <QDialog>
 #include <string_view>
@@ -14,8 +12,6 @@
 
 class QTabWidget;
 class QPushButton;
-class QMargins;
-class QRect;
 
 namespace morvane {
 
@@ -24,13 +20,14 @@ class CPropertyPage;
 class CPropertySheet : public QDialog {
   public:
     CPropertySheet(std::string_view caption, QWidget* parent, int first_page);
-    ~CPropertySheet() override;
+    ~CPropertySheet() override = default;
     CPropertySheet(const CPropertySheet&) = delete;
     CPropertySheet& operator=(const CPropertySheet&) = delete;
     CPropertySheet(CPropertySheet&&) = delete;
     CPropertySheet& operator=(CPropertySheet&&) = delete;
 
-    void AddPage(CPropertyPage* page);
+    // `room` is what the tab shows, if not the page itself: something holding it.
+    void AddPage(CPropertyPage* page, QWidget* room = nullptr);
     [[nodiscard]] QTabWidget* TabControl() const { return tabs_; }
     [[nodiscard]] QPushButton* OkButton() const { return ok_; }
     [[nodiscard]] CPropertyPage* ActivePage() const;
@@ -50,13 +47,9 @@ class CPropertySheet : public QDialog {
   private:
     void MakePageButtonDefault();
     bool ResolveMnemonic(const QKeySequence& key);
-    // Fixed at its natural size where that fits `available` with `frame`
-    // around it; else as large as fits, its pages scrolling.
-    void FitIn(const QRect& available, const QMargins& frame);
 
     QTabWidget* tabs_;
     std::vector<CPropertyPage*> pages_;
-    QMetaObject::Connection focus_watch_;
     QPushButton* ok_;
     int first_page_;
     bool initialised_ = false;

@@ -10,7 +10,6 @@ namespace morvane {
 
 int CWinApp::Run(int& argc, char** argv) {
     const QApplication app(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Morvane"));
     if (InitInstance()) {
         return QApplication::exec();
     }

@@ -5,12 +5,13 @@
 
 #include "app/services.h"
 #include "catalogue/catalogue.h"
+#include "ui/pages/page_frame.h"
 
 namespace morvane {
 namespace {
 
 // The paragraphs are the program's own words, double spaces and all.
-constexpr ControlSpec kLayout[] = {
+constexpr ControlSpec kControls[] = {
     {CAboutUs::kFirstParagraph,
      ControlKind::Label,
      "This  system is  based on the  belief that  numbers hold certain  power and  are an  "
@@ -27,14 +28,15 @@ constexpr ControlSpec kLayout[] = {
      ControlKind::Label,
      "We do not intend to  infringe anyones copyrights. This is a non-commercial application.",
      {15, 102, 170, 20}},
-    {CAboutUs::kPicture, ControlKind::Picture, "", kPictureRect},
+    LogoRow(CAboutUs::kPicture),
     {CAboutUs::kWebButton, ControlKind::Button, "Morvane on World Wide Web", {15, 151, 170, 16}},
     {CAboutUs::kVersionButton, ControlKind::Button, "Version and Release Date", {16, 131, 168, 14}},
 };
 
 }  // namespace
 
-CAboutUs::CAboutUs(Services& services) : CPropertyPage("&About Us", kLayout, services) {
+CAboutUs::CAboutUs(Services& services)
+    : CPropertyPage("&About Us", kControls, kPageSize), services_(services) {
     static constexpr HandlerEntry<CAboutUs> kHandlers[] = {
         {kWebButton, ControlEvent::Clicked, &CAboutUs::OnWorldWideWeb},
         {kVersionButton, ControlEvent::Clicked, &CAboutUs::OnVersion},
@@ -44,13 +46,12 @@ CAboutUs::CAboutUs(Services& services) : CPropertyPage("&About Us", kLayout, ser
 
 void CAboutUs::OnWorldWideWeb() {
     // The browser program runs on its own; only a failure to start it is told.
-    switch (
-        services().launcher.Launch(LoadText(text::kBrowserProgram), LoadText(text::kHomePage))) {
+    switch (services_.launcher.Launch(LoadText(text::kBrowserProgram), LoadText(text::kHomePage))) {
         case LaunchResult::NotFound:
-            services().messages.Show(LoadText(text::kBrowserNotFound), MessageIcon::Information);
+            services_.messages.Show(LoadText(text::kBrowserNotFound), MessageIcon::Information);
             break;
         case LaunchResult::NoMemory:
-            services().messages.Show(LoadText(text::kBrowserNoMemory), MessageIcon::Information);
+            services_.messages.Show(LoadText(text::kBrowserNoMemory), MessageIcon::Information);
             break;
         case LaunchResult::Started:
         case LaunchResult::Failed:
@@ -59,7 +60,7 @@ void CAboutUs::OnWorldWideWeb() {
 }
 
 void CAboutUs::OnVersion() {
-    services().messages.Show(LoadText(text::kVersionAndDate), MessageIcon::Information);
+    services_.messages.Show(LoadText(text::kVersionAndDate), MessageIcon::Information);
 }
 
 }  // namespace morvane

@@ -25,6 +25,8 @@ class CAboutUs : public CPropertyPage {
   private:
     void OnWorldWideWeb();
     void OnVersion();
+
+    Services& services_;
 };
 
 }  // namespace morvane

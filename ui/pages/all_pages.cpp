@@ -8,24 +8,41 @@
 
 #include "catalogue/catalogue.h"
 #include "ui/artwork/artwork.h"
+#include "ui/desktop/accessible_tab_bar.h"
+#include "ui/desktop/placement.h"
+#include "ui/desktop/small_screen.h"
+#include "ui/framework/controls.h"
+#include "ui/pages/page_frame.h"
 
 namespace morvane {
 
 CAllPages::CAllPages(std::string_view caption, QWidget* parent, int first_page, Services& services)
     : CPropertySheet(caption, parent, first_page),
       about_us_(services),
-      char_vals_(services),
       birth_num_(services),
       show_number_(services),
       name_page_(services),
       icon_(ButterflyIcon()) {
+    InstallAccessibleTabBar();
+    RegisterPicture(kLogo, [](qreal device_pixel_ratio) { return LogoPixmap(device_pixel_ratio); });
     setWindowIcon(icon_);
     // The tabs appear in the order they are added.
     CPropertyPage* const pages[] = {&name_page_, &birth_num_, &show_number_, &char_vals_,
                                     &about_us_};
     for (CPropertyPage* page : pages) {
-        AddPage(page);
+        AddPage(page, ScrollingRoom(page));
     }
+    // Centred in the screen's free area; on a screen too small for it, the
+    // pages scroll while the tabs and the buttons stay in view.
+    KeepPlaced(this, [this](const QRect& available, const QMargins& frame) {
+        FitIn(this, TabControl(), available, frame);
+    });
+    focus_watch_ = ScrollFocusIntoView(this);
+}
+
+CAllPages::~CAllPages() {
+    // Closing and taking apart the window moves the focus about.
+    disconnect(focus_watch_);
 }
 
 void CAllPages::OnInitDialog() {

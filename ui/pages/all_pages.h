@@ -23,6 +23,11 @@ struct Services;
 class CAllPages : public CPropertySheet {
   public:
     CAllPages(std::string_view caption, QWidget* parent, int first_page, Services& services);
+    ~CAllPages() override;
+    CAllPages(const CAllPages&) = delete;
+    CAllPages& operator=(const CAllPages&) = delete;
+    CAllPages(CAllPages&&) = delete;
+    CAllPages& operator=(CAllPages&&) = delete;
 
     CMorvaneTab& NamePage() { return name_page_; }
     CBirthNum& BirthPage() { return birth_num_; }
@@ -45,6 +50,7 @@ class CAllPages : public CPropertySheet {
     CShowNumber show_number_;
     CMorvaneTab name_page_;
     QIcon icon_;
+    QMetaObject::Connection focus_watch_;
 };
 
 // "Morvane Beta 2.0": product name, one space, version label.

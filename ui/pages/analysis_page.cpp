@@ -3,29 +3,34 @@
 
 #include "ui/pages/analysis_page.h"
 
+#include <QStringList>
 #include <utility>
 
 #include "app/services.h"
 #include "catalogue/catalogue.h"
+#include "ui/desktop/field_tip.h"
+#include "ui/desktop/text_box.h"
+#include "ui/framework/qt_text.h"
+#include "ui/pages/page_frame.h"
 
 namespace morvane {
 
-CAnalysisPage::CAnalysisPage(std::string_view caption, std::span<const ControlSpec> layout,
-                             Services& services, AnalysisPageInfo info)
-    : CPropertyPage(caption, layout, services), info_(std::move(info)) {
-    const HandlerEntry<CAnalysisPage> handlers[] = {
-        {info_.help_button, ControlEvent::Clicked, &CAnalysisPage::OnHelp},
-        {info_.save_button, ControlEvent::Clicked, &CAnalysisPage::OnSaveToFile},
+AnalysisPage::AnalysisPage(std::string_view caption, std::span<const ControlSpec> controls,
+                           Services& services, AnalysisPageInfo info)
+    : CPropertyPage(caption, controls, kPageSize), services_(services), info_(std::move(info)) {
+    const HandlerEntry<AnalysisPage> handlers[] = {
+        {info_.help_button, ControlEvent::Clicked, &AnalysisPage::OnHelp},
+        {info_.save_button, ControlEvent::Clicked, &AnalysisPage::OnSaveToFile},
     };
     SetHandlers(handlers);
 }
 
-void CAnalysisPage::OnInitDialog() {
+void AnalysisPage::OnInitDialog() {
     CPropertyPage::OnInitDialog();
     GotoDlgCtrl(info_.first_field);
 }
 
-void CAnalysisPage::OnShowWindow() {
+void AnalysisPage::OnShowWindow() {
     // No analysis survives a change of tab.
     for (const int id : info_.cleared_fields) {
         SetDlgItemText(id, "");
@@ -33,7 +38,22 @@ void CAnalysisPage::OnShowWindow() {
     GotoDlgCtrl(info_.first_field);
 }
 
-bool CAnalysisPage::CheckNotEmpty(const std::string& text, int field) {
+QPlainTextEdit* AnalysisPage::NewTextBox() {
+    return new TextBox(this);
+}
+
+void AnalysisPage::SetDlgItemWorking(int id, const Working& working) {
+    SetDlgItemTip(id, WorkingText(working));
+    if (QWidget* field = GetDlgItem(id)) {
+        QStringList pieces;
+        for (const std::string& piece : WorkingPieces(working)) {
+            pieces.append(FromUtf8(piece));
+        }
+        SetTipPieces(field, pieces);
+    }
+}
+
+bool AnalysisPage::CheckNotEmpty(const std::string& text, int field) {
     if (!text.empty()) {
         return true;
     }
@@ -42,12 +62,12 @@ bool CAnalysisPage::CheckNotEmpty(const std::string& text, int field) {
     return false;
 }
 
-void CAnalysisPage::OnHelp() {
+void AnalysisPage::OnHelp() {
     services().messages.Show(LoadText(info_.help_text), MessageIcon::Information);
     GotoDlgCtrl(info_.first_field);
 }
 
-void CAnalysisPage::OnSaveToFile() {
+void AnalysisPage::OnSaveToFile() {
     SaveToFile(
         *info_.report, [this](int id) { return GetDlgItemText(id); }, services());
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/save_to_file.h"
+#include "engine/numerology.h"
 #include "ui/framework/property_page.h"
 
 namespace morvane {
@@ -26,13 +27,19 @@ struct AnalysisPageInfo {
     const ReportLayout* report;  // what Save To File writes
 };
 
-class CAnalysisPage : public CPropertyPage {
+class AnalysisPage : public CPropertyPage {
   protected:
-    CAnalysisPage(std::string_view caption, std::span<const ControlSpec> layout, Services& services,
-                  AnalysisPageInfo info);
+    AnalysisPage(std::string_view caption, std::span<const ControlSpec> controls,
+                 Services& services, AnalysisPageInfo info);
 
     void OnInitDialog() override;
     void OnShowWindow() override;
+    QPlainTextEdit* NewTextBox() override;
+
+    [[nodiscard]] Services& services() const { return services_; }
+
+    // Shows `working` as the read-only field's explanation.
+    void SetDlgItemWorking(int id, const Working& working);
 
     // False, after warning and focusing the field, when `text` is empty.
     bool CheckNotEmpty(const std::string& text, int field);
@@ -43,6 +50,7 @@ class CAnalysisPage : public CPropertyPage {
   private:
     void OnHelp();
 
+    Services& services_;
     AnalysisPageInfo info_;
 };
 

@@ -10,6 +10,7 @@
 #include "catalogue/catalogue.h"
 #include "engine/numerology.h"
 #include "report/report.h"
+#include "ui/pages/page_frame.h"
 
 namespace morvane {
 namespace {
@@ -29,7 +30,7 @@ bool IsDateSeparator(const QKeyEvent& key) {
            kSeparators.contains(key.text());
 }
 
-constexpr ControlSpec kLayout[] = {
+constexpr ControlSpec kControls[] = {
     {CBirthNum::kDay, ControlKind::Edit, "", {24, 29, 21, 14}, kDigitsOnly, "Day"},
     {CBirthNum::kMonth, ControlKind::Edit, "", {79, 29, 21, 14}, kDigitsOnly, "Month"},
     {CBirthNum::kYear, ControlKind::Edit, "", {131, 29, 42, 14}, kDigitsOnly, "Year"},
@@ -65,7 +66,7 @@ constexpr ControlSpec kLayout[] = {
      {217, 67, 90, 12},
      kNoFlags,
      "Destiny Number"},
-    {kNoId, ControlKind::Picture, "", kPictureRect},
+    LogoRow(),
 };
 
 const ReportLayout kReport = {
@@ -87,14 +88,14 @@ const ReportLayout kReport = {
 }  // namespace
 
 CBirthNum::CBirthNum(Services& services)
-    : CAnalysisPage("&Birth/Destiny Number", kLayout, services,
-                    {.first_field = kDay,
-                     .cleared_fields = {kDay, kMonth, kYear, kBirthNumber, kDestinyNumber,
-                                        kDestinyText, kBirthText},
-                     .help_button = kHelp,
-                     .help_text = text::kBirthDateFormat,
-                     .save_button = kSaveToFile,
-                     .report = &kReport}) {
+    : AnalysisPage("&Birth/Destiny Number", kControls, services,
+                   {.first_field = kDay,
+                    .cleared_fields = {kDay, kMonth, kYear, kBirthNumber, kDestinyNumber,
+                                       kDestinyText, kBirthText},
+                    .help_button = kHelp,
+                    .help_text = text::kBirthDateFormat,
+                    .save_button = kSaveToFile,
+                    .report = &kReport}) {
     static constexpr HandlerEntry<CBirthNum> kHandlers[] = {
         {kAnalyseNow, ControlEvent::Clicked, &CBirthNum::OnAnalyseNow},
         {kDay, ControlEvent::FocusLost, &CBirthNum::OnDayLeft},
@@ -146,8 +147,7 @@ void CBirthNum::OnAnalyseNow() {
     const std::int32_t destiny = DestinyNumber(day_value, month_value, year_value);
     SetDlgItemText(kBirthNumber, day);  // as typed: 07 stays 07
     SetDlgItemText(kDestinyNumber, std::to_string(destiny));
-    SetDlgItemTip(kDestinyNumber,
-                  WorkingText(DestinyNumberWorking(day_value, month_value, year_value)));
+    SetDlgItemWorking(kDestinyNumber, DestinyNumberWorking(day_value, month_value, year_value));
     SetDlgItemText(kBirthText, LoadText(BirthTextId(day_value)));
     SetDlgItemText(kDestinyText, LoadText(DigitTextId(destiny)));
 }

@@ -12,7 +12,7 @@ namespace morvane {
 
 struct Services;
 
-class CBirthNum : public CAnalysisPage {
+class CBirthNum : public AnalysisPage {
   public:
     enum ControlId : int {
         kHelp = 1030,

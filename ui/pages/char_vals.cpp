@@ -7,6 +7,7 @@
 #include <cstddef>
 
 #include "engine/numerology.h"
+#include "ui/pages/page_frame.h"
 
 namespace morvane {
 namespace {
@@ -45,28 +46,28 @@ constexpr int kColumnStep = 40;
 constexpr int kRowStep = 10;
 constexpr int kLabelHeight = 8;
 
-constexpr auto kLayout = [] {
-    std::array<ControlSpec, kLetters + 2> layout{};
-    layout[0] = {kNoId,
-                 ControlKind::Label,
-                 "These values are used by Morvane for numerological analysis of names.",
-                 {7, 21, 183, 28}};
-    layout[1] = {kNoId, ControlKind::Picture, "", kPictureRect};
+constexpr auto kControls = [] {
+    std::array<ControlSpec, kLetters + 2> controls{};
+    controls[0] = {kNoId,
+                   ControlKind::Label,
+                   "These values are used by Morvane for numerological analysis of names.",
+                   {7, 21, 183, 28}};
+    controls[1] = LogoRow();
     for (std::size_t i = 0; i < kLetters; ++i) {
         const int column = static_cast<int>(i) / kRows;
         const int row = static_cast<int>(i) % kRows;
-        layout[i + 2] = {
+        controls[i + 2] = {
             kNoId,
             ControlKind::Label,
             {kLetterTexts[i].data(), kLetterTexts[i].size()},
             {kLeft + column * kColumnStep, kTop + row * kRowStep, kWidths[i], kLabelHeight},
             kGrowToText};
     }
-    return layout;
+    return controls;
 }();
 
 }  // namespace
 
-CCharVals::CCharVals(Services& services) : CPropertyPage("&Character Values", kLayout, services) {}
+CCharVals::CCharVals() : CPropertyPage("&Character Values", kControls, kPageSize) {}
 
 }  // namespace morvane

@@ -9,11 +9,9 @@
 
 namespace morvane {
 
-struct Services;
-
 class CCharVals : public CPropertyPage {
   public:
-    explicit CCharVals(Services& services);
+    CCharVals();
 };
 
 }  // namespace morvane

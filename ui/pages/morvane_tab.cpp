@@ -8,11 +8,12 @@
 #include "catalogue/catalogue.h"
 #include "engine/numerology.h"
 #include "report/report.h"
+#include "ui/pages/page_frame.h"
 
 namespace morvane {
 namespace {
 
-constexpr ControlSpec kLayout[] = {
+constexpr ControlSpec kControls[] = {
     {CMorvaneTab::kName, ControlKind::Edit, "", {55, 29, 118, 14}, kLowerCase, "Name"},
     {CMorvaneTab::kAnalyseNow, ControlKind::DefaultButton, "Analyse &Now", {42, 50, 50, 14}},
     {CMorvaneTab::kHelp, ControlKind::Button, "&How does this work?", {7, 7, 78, 14}},
@@ -31,7 +32,7 @@ constexpr ControlSpec kLayout[] = {
      kNoFlags,
      "Your Number"},
     {CMorvaneTab::kSaveToFile, ControlKind::Button, "S&ave To File", {96, 7, 77, 14}},
-    {CMorvaneTab::kPicture, ControlKind::Picture, "", kPictureRect},
+    LogoRow(CMorvaneTab::kPicture),
 };
 
 const ReportLayout kReport = {
@@ -49,13 +50,13 @@ const ReportLayout kReport = {
 }  // namespace
 
 CMorvaneTab::CMorvaneTab(Services& services)
-    : CAnalysisPage("&Name Interpretation", kLayout, services,
-                    {.first_field = kName,
-                     .cleared_fields = {kName, kInterpretation, kNumber},
-                     .help_button = kHelp,
-                     .help_text = text::kNameHelp,
-                     .save_button = kSaveToFile,
-                     .report = &kReport}) {
+    : AnalysisPage("&Name Interpretation", kControls, services,
+                   {.first_field = kName,
+                    .cleared_fields = {kName, kInterpretation, kNumber},
+                    .help_button = kHelp,
+                    .help_text = text::kNameHelp,
+                    .save_button = kSaveToFile,
+                    .report = &kReport}) {
     static constexpr HandlerEntry<CMorvaneTab> kHandlers[] = {
         {kAnalyseNow, ControlEvent::Clicked, &CMorvaneTab::OnAnalyseNow},
     };
@@ -69,7 +70,7 @@ void CMorvaneTab::OnAnalyseNow() {
     }
     const std::int32_t number = NameNumber(name);
     SetDlgItemText(kNumber, std::to_string(number));
-    SetDlgItemTip(kNumber, WorkingText(NameNumberWorking(name)));
+    SetDlgItemWorking(kNumber, NameNumberWorking(name));
     SetDlgItemText(kInterpretation, LoadText(NameTextId(number)));
 }
 

@@ -11,7 +11,7 @@ namespace morvane {
 
 struct Services;
 
-class CMorvaneTab : public CAnalysisPage {
+class CMorvaneTab : public AnalysisPage {
   public:
     enum ControlId : int {
         kName = 1000,

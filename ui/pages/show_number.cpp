@@ -8,11 +8,12 @@
 #include "catalogue/catalogue.h"
 #include "engine/numerology.h"
 #include "report/report.h"
+#include "ui/pages/page_frame.h"
 
 namespace morvane {
 namespace {
 
-constexpr ControlSpec kLayout[] = {
+constexpr ControlSpec kControls[] = {
     {CShowNumber::kNumber, ControlKind::Edit, "", {55, 29, 118, 14}, kDigitsOnly, "Number"},
     {CShowNumber::kAnalyseNow, ControlKind::DefaultButton, "Analyse &Now", {42, 50, 50, 14}},
     {CShowNumber::kHelp, ControlKind::Button, "&How does this work?", {7, 7, 78, 14}},
@@ -24,7 +25,7 @@ constexpr ControlSpec kLayout[] = {
      kNoFlags,
      "Interpretation"},
     {CShowNumber::kSaveToFile, ControlKind::Button, "S&ave To File", {96, 7, 77, 14}},
-    {kNoId, ControlKind::Picture, "", kPictureRect},
+    LogoRow(),
 };
 
 const ReportLayout kReport = {
@@ -40,13 +41,13 @@ const ReportLayout kReport = {
 }  // namespace
 
 CShowNumber::CShowNumber(Services& services)
-    : CAnalysisPage("Interpret N&umber", kLayout, services,
-                    {.first_field = kNumber,
-                     .cleared_fields = {kNumber, kInterpretation},
-                     .help_button = kHelp,
-                     .help_text = text::kNumberHelp,
-                     .save_button = kSaveToFile,
-                     .report = &kReport}) {
+    : AnalysisPage("Interpret N&umber", kControls, services,
+                   {.first_field = kNumber,
+                    .cleared_fields = {kNumber, kInterpretation},
+                    .help_button = kHelp,
+                    .help_text = text::kNumberHelp,
+                    .save_button = kSaveToFile,
+                    .report = &kReport}) {
     static constexpr HandlerEntry<CShowNumber> kHandlers[] = {
         {kAnalyseNow, ControlEvent::Clicked, &CShowNumber::OnAnalyseNow},
     };

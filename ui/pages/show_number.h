@@ -11,7 +11,7 @@ namespace morvane {
 
 struct Services;
 
-class CShowNumber : public CAnalysisPage {
+class CShowNumber : public AnalysisPage {
   public:
     enum ControlId : int {
         kHelp = 1025,

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Morvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/services/qt_services.h"
+#include "adapters/qt_dialogs.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -12,7 +12,7 @@
 #include <QMessageBox>
 #include <QSettings>
 
-#include "ui/framework/placement.h"
+#include "ui/desktop/placement.h"
 #include "ui/framework/qt_text.h"
 #include "ui/framework/win_app.h"
 

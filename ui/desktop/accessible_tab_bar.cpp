@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Morvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/framework/accessible_tab_bar.h"
+#include "ui/desktop/accessible_tab_bar.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeySequence>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <map>
 
@@ -14,12 +15,9 @@ namespace {
 
 // A caption as heard: "&Birth/Destiny Number" is "Birth/Destiny Number", "&&" one "&".
 QString WithoutMnemonic(QString text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('&')) {
-            text.remove(i, 1);
-        }
-    }
-    return text;
+    static const QRegularExpression kMnemonic(QStringLiteral("&(.?)"),
+                                              QRegularExpression::DotMatchesEverythingOption);
+    return text.replace(kMnemonic, QStringLiteral("\\1"));
 }
 
 class TabAccessible : public QAccessibleInterface, public QAccessibleActionInterface {

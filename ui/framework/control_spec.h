@@ -3,7 +3,7 @@
 
 #pragma once
 
-// One row of a page's layout table: a control, where it stands in dialog
+// One row of a page's control table: a control, where it stands in dialog
 // units, and how it behaves. Rows are created in table order, which is also
 // the Tab order.
 
@@ -19,7 +19,7 @@ enum class ControlKind {
     DefaultButton,  // the page's default push button (Enter in a field clicks it)
     ReadOnlyField,  // single-line, read-only, borderless: reads like a label, takes the focus
     TextBox,        // multi-line, read-only, word-wrapped, vertical scroll bar
-    Picture,        // the common logo, shown at its own size
+    Picture,        // the registered picture its text names, shown at its own size
 };
 
 enum ControlFlag : unsigned {
@@ -55,8 +55,5 @@ constexpr bool WrapsText(const ControlSpec& row) {
     constexpr int kLineHeight = 8;
     return row.kind == ControlKind::Label && row.rect.height > kLineHeight;
 }
-
-inline constexpr DlgRect kPageSize{0, 0, 325, 178};
-inline constexpr DlgRect kPictureRect{229, 9, 65, 60};
 
 }  // namespace morvane

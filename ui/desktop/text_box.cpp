@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Morvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/framework/text_box.h"
+#include "ui/desktop/text_box.h"
 
 #include <QEvent>
 #include <QPainter>

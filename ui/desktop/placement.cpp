@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Morvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/framework/placement.h"
+#include "ui/desktop/placement.h"
 
 #include <QApplication>
 #include <QEvent>

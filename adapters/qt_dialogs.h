@@ -8,8 +8,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "adapters/posix_launcher.h"
 #include "app/services.h"
-#include "platform/launcher.h"
 
 namespace morvane {
 

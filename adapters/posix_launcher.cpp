@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Morvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/launcher.h"
+#include "adapters/posix_launcher.h"
 
 #include <spawn.h>
 #include <sys/stat.h>

@@ -1,0 +1,135 @@
+// SPDX-FileCopyrightText: 2026 The Morvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/framework/controls.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QValidator>
+#include <algorithm>
+#include <map>
+#include <string>
+#include <utility>
+
+#include "ui/framework/qt_text.h"
+
+namespace morvane {
+namespace {
+
+// Lower-cases whatever enters the field: typing, paste and setText alike.
+// QString::toLower follows Unicode without a locale, so "I" never becomes a
+// dotless i as it would under a Turkish locale.
+class LowerCaseValidator : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        const QString lower = input.toLower();
+        if (lower != input) {
+            pos = std::clamp(pos + static_cast<int>(lower.size() - input.size()), 0,
+                             static_cast<int>(lower.size()));
+            input = lower;
+        }
+        return Acceptable;
+    }
+};
+
+// Enter inside a text box stays there instead of pressing the default button.
+class KeepEnter : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        const int key =
+            event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
+        return key == Qt::Key_Return || key == Qt::Key_Enter;
+    }
+};
+
+std::map<std::string, PictureFunction, std::less<>>& Pictures() {
+    static std::map<std::string, PictureFunction, std::less<>> pictures;
+    return pictures;
+}
+
+}  // namespace
+
+void RegisterPicture(std::string_view name, PictureFunction draw) {
+    Pictures().insert_or_assign(std::string(name), std::move(draw));
+}
+
+QWidget* MakeControl(const ControlSpec& row, QWidget* parent, QPlainTextEdit* text_box) {
+    const QString text = FromUtf8(row.text);
+    QWidget* control = nullptr;
+    switch (row.kind) {
+        case ControlKind::Label: {
+            auto* label = new QLabel(text, parent);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setWordWrap(WrapsText(row));
+            label->setTextFormat(Qt::PlainText);
+            control = label;
+            break;
+        }
+        case ControlKind::Edit: {
+            auto* edit = new QLineEdit(parent);
+            if ((row.flags & kLowerCase) != 0) {
+                edit->setValidator(new LowerCaseValidator(edit));
+            }
+            if ((row.flags & kDigitsOnly) != 0) {
+                edit->setValidator(new QRegularExpressionValidator(
+                    QRegularExpression(QStringLiteral("[0-9]*")), edit));
+            }
+            control = edit;
+            break;
+        }
+        case ControlKind::Button:
+        case ControlKind::DefaultButton: {
+            control = new QPushButton(text, parent);
+            break;
+        }
+        case ControlKind::ReadOnlyField: {
+            auto* field = new QLineEdit(parent);
+            field->setReadOnly(true);
+            field->setFrame(false);
+            // Text on the same baseline as the label beside it, not centred.
+            field->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            field->setTextMargins(2, 0, 0, 0);
+            QPalette palette = field->palette();
+            palette.setColor(QPalette::Base, Qt::transparent);
+            field->setPalette(palette);
+            control = field;
+            break;
+        }
+        case ControlKind::TextBox: {
+            QPlainTextEdit* box = text_box;
+            box->setReadOnly(true);
+            box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            box->setTabChangesFocus(true);
+            if ((row.flags & kKeepsEnter) != 0) {
+                box->installEventFilter(new KeepEnter(box));
+            }
+            control = box;
+            break;
+        }
+        case ControlKind::Picture: {
+            auto* picture = new QLabel(parent);
+            if (const auto it = Pictures().find(row.text); it != Pictures().end()) {
+                picture->setPixmap(it->second(parent->devicePixelRatioF()));
+            }
+            picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            control = picture;
+            break;
+        }
+    }
+    if (!row.accessible_name.empty()) {
+        control->setAccessibleName(FromUtf8(row.accessible_name));
+    }
+    return control;
+}
+
+}  // namespace morvane
