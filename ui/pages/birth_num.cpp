@@ -127,7 +127,7 @@ bool CBirthNum::eventFilter(QObject* watched, QEvent* event) {
             }
         }
     }
-    return CAnalysisPage::eventFilter(watched, event);
+    return AnalysisPage::eventFilter(watched, event);
 }
 
 void CBirthNum::OnAnalyseNow() {
