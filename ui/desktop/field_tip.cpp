@@ -84,7 +84,8 @@ class FieldTip : public QObject {
     // Below the field; where that is off the screen or would cover the
     // mouse pointer (a tip that appears under the pointer takes it from the
     // window, and that leaving hides the tip at once), above it, else
-    // beside it: never on the field or on its label to the left.
+    // beside it: never on the field or on its label to the left, where Qt
+    // would push a tip with no room below up over them.
     void ShowBeside() const {
         QWidget* tip = Show(field_->mapToGlobal(QPoint(0, field_->height())), Lines(), field_);
         if (tip == nullptr) {
@@ -96,11 +97,14 @@ class FieldTip : public QObject {
         const QPoint places[] = {field.bottomLeft() + QPoint(0, 1 + kGap),
                                  field.topLeft() - QPoint(0, tip->height() + kGap),
                                  field.topRight() + QPoint(1 + kGap, 0)};
-        for (const QPoint& place : places) {
-            const QRect where(place, tip->size());
-            if (screen.contains(where) && !where.contains(QCursor::pos())) {
-                tip->move(place);
-                return;
+        for (const bool clear_of_pointer : {true, false}) {
+            for (const QPoint& place : places) {
+                const QRect where(place, tip->size());
+                if (screen.contains(where) &&
+                    !(clear_of_pointer && where.contains(QCursor::pos()))) {
+                    tip->move(place);
+                    return;
+                }
             }
         }
     }
