@@ -97,15 +97,15 @@ class FieldTip : public QObject {
         const QPoint places[] = {field.bottomLeft() + QPoint(0, 1 + kGap),
                                  field.topLeft() - QPoint(0, tip->height() + kGap),
                                  field.topRight() + QPoint(1 + kGap, 0)};
-        for (const bool clear_of_pointer : {true, false}) {
-            for (const QPoint& place : places) {
-                const QRect where(place, tip->size());
-                if (screen.contains(where) &&
-                    !(clear_of_pointer && where.contains(QCursor::pos()))) {
-                    tip->move(place);
-                    return;
-                }
+        for (const QPoint& place : places) {
+            const QRect where(place, tip->size());
+            if (screen.contains(where) && !where.contains(QCursor::pos())) {
+                tip->move(place);
+                return;
             }
+        }
+        if (tip->geometry().intersects(field)) {
+            tip->move(places[0]);  // cut by the screen's edge rather than on the field
         }
     }
 
