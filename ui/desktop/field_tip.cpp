@@ -40,6 +40,15 @@ class FieldTip : public QObject {
   public:
     explicit FieldTip(QWidget* field) : QObject(field), field_(field) {
         setObjectName(kName);
+        timer_.setSingleShot(true);
+        timer_.setInterval(0);
+        // The focus change that follows a FocusIn event hides any tip shown
+        // during it: shown once the focus has settled, if it stays there.
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            if (field_->hasFocus()) {
+                ShowBeside();
+            }
+        });
         field->installEventFilter(this);
     }
     static FieldTip* Of(QWidget* field) {
@@ -59,13 +68,7 @@ class FieldTip : public QObject {
             return true;
         }
         if (event->type() == QEvent::FocusIn) {
-            // The focus change that follows a FocusIn event hides any tip
-            // shown during it: shown once the focus has settled, if it stays.
-            QTimer::singleShot(0, this, [this] {
-                if (field_->hasFocus()) {
-                    ShowBeside();
-                }
-            });
+            timer_.start();
         }
         return false;
     }
@@ -108,6 +111,7 @@ class FieldTip : public QObject {
 
     QWidget* field_;
     QStringList pieces_;
+    QTimer timer_;
 };
 
 }  // namespace
