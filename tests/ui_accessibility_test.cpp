@@ -176,6 +176,10 @@ TEST_F(AccessibilityTest, TheWorkingShowsOnKeyboardFocusAsASmallBox) {
     EXPECT_LE(tip->width(), 52 * metrics.averageCharWidth());
     EXPECT_LE(tip->height(), (lines.size() + 1) * metrics.lineSpacing());
     EXPECT_LT(tip->width() * tip->height(), sheet->width() * sheet->height() / 4);
+    // Clear of the field it explains and of the label before it.
+    const QRect field(number->mapToGlobal(QPoint()), number->size());
+    EXPECT_FALSE(tip->geometry().intersects(field.adjusted(-field.x() + sheet->x(), 0, 0, 0)))
+        << "the tip covers the field or its label";
     QToolTip::hideText();
 }
 

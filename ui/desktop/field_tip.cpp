@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/desktop/field_tip.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHelpEvent>
+#include <QScreen>
 #include <QTimer>
 #include <QToolTip>
 #include <QWidget>
@@ -16,6 +18,23 @@ namespace {
 // About as wide as a line of a book: long enough for a few pieces, short
 // enough that a long name's sum stays a small box beside the field.
 constexpr int kTipColumns = 48;
+
+// Shows `text` as `field`'s tooltip; returns the tip's window. Qt sizes it
+// by its font's rounded widths, which at 125 and 150 % fall short of the
+// drawn text, leaving the last letters on the right border: a little more
+// room there.
+QWidget* Show(const QPoint& at, const QString& text, QWidget* field) {
+    QToolTip::showText(at, text, field);
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->windowType() == Qt::ToolTip && window->isVisible() &&
+            window->inherits("QLabel")) {
+            window->resize(window->sizeHint().width() + window->fontMetrics().averageCharWidth(),
+                           window->height());
+            return window;
+        }
+    }
+    return nullptr;
+}
 
 class FieldTip : public QObject {
   public:
@@ -45,7 +64,7 @@ class FieldTip : public QObject {
             return false;
         }
         if (event->type() == QEvent::ToolTip) {
-            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), Lines(), field_);
+            Show(static_cast<QHelpEvent*>(event)->globalPos(), Lines(), field_);
             return true;
         }
         if (event->type() == QEvent::FocusIn) {
@@ -62,23 +81,32 @@ class FieldTip : public QObject {
         return TipLines(pieces_, metrics, kTipColumns * metrics.averageCharWidth());
     }
 
-    // Below the field, or above it where it would cover the mouse pointer (a
-    // tip that appears under the pointer takes it from the window, and that
-    // leaving hides the tip at once).
+    // Below the field; where that is off the screen or would cover the
+    // mouse pointer (a tip that appears under the pointer takes it from the
+    // window, and that leaving hides the tip at once), above it, else
+    // beside it: never on the field or on its label to the left, where Qt
+    // would push a tip with no room below up over them.
     void ShowBeside() const {
-        const QString text = Lines();
-        // Where the tip will stand: Qt puts it a little below and right of
-        // the point given; its frame and margins are a few pixels more.
-        const QPoint offset(2, 16);
-        constexpr int kFrame = 8;
-        const QSize size = QFontMetrics(QToolTip::font()).boundingRect(QRect(), 0, text).size() +
-                           QSize(2 * kFrame, 2 * kFrame);
-        const QPoint below = field_->mapToGlobal(QPoint(0, field_->height()));
-        QPoint at = below;
-        if (QRect(below + offset, size).contains(QCursor::pos())) {
-            at = field_->mapToGlobal(QPoint(0, 0)) - QPoint(0, size.height() + offset.y() + kFrame);
+        QWidget* tip = Show(field_->mapToGlobal(QPoint(0, field_->height())), Lines(), field_);
+        if (tip == nullptr) {
+            return;
         }
-        QToolTip::showText(at, text, field_);
+        const QRect field(field_->mapToGlobal(QPoint()), field_->size());
+        const QRect screen = field_->screen()->availableGeometry();
+        constexpr int kGap = 2;
+        const QPoint places[] = {field.bottomLeft() + QPoint(0, 1 + kGap),
+                                 field.topLeft() - QPoint(0, tip->height() + kGap),
+                                 field.topRight() + QPoint(1 + kGap, 0)};
+        for (const QPoint& place : places) {
+            const QRect where(place, tip->size());
+            if (screen.contains(where) && !where.contains(QCursor::pos())) {
+                tip->move(place);
+                return;
+            }
+        }
+        if (tip->geometry().intersects(field)) {
+            tip->move(places[0]);  // cut by the screen's edge rather than on the field
+        }
     }
 
     QWidget* field_;

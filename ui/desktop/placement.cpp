@@ -69,7 +69,14 @@ class Placer : public QObject {
         if (screen == nullptr) {
             return;
         }
-        const QRect available = screen->availableGeometry();
+        QRect available = screen->availableGeometry();
+        // A Wayland client learns of no panels: the whole output comes as
+        // free, and a window as tall as it runs under the panel and off the
+        // edge (seen in weston at 1024x600). Room for a usual panel is left.
+        if (available == screen->geometry() && QGuiApplication::platformName() == "wayland") {
+            constexpr int kPanel = 48;
+            available.setHeight(available.height() - kPanel);
+        }
         // At a fractional scale the free area and the frame come rounded to
         // whole logical pixels, either way; a pixel more of frame all round
         // keeps the real one inside.

@@ -7,7 +7,8 @@
 // it, which is known only once the window is shown. Left to Qt 6.4, the
 // frame goes uncounted, and a small screen with a panel can leave the title
 // bar out of reach (seen under a real window manager with a panel at
-// 1024x600, 100 to 150 %). Proved by WindowPlacementTest in ui_layout_test
+// 1024x600, 100 to 150 %). On Wayland, where no panel is known, room is
+// left for one. Proved by WindowPlacementTest in ui_layout_test
 // and tests/e2e/placement.sh; it can go once Qt places a window by its frame.
 
 #include <QMargins>

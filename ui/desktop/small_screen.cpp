@@ -3,15 +3,21 @@
 #include "ui/desktop/small_screen.h"
 
 #include <QApplication>
+#include <QInputMethod>
 #include <QLayout>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include "ui/desktop/placement.h"
 
 namespace morvane {
 namespace {
+
+constexpr int kMargin = 4;
 
 class Room : public QScrollArea {
   public:
@@ -24,15 +30,40 @@ class Room : public QScrollArea {
         viewport()->setAutoFillBackground(false);
     }
     [[nodiscard]] QSize sizeHint() const override { return widget()->sizeHint(); }
+
+    // `control` in view: all of it where it fits, else its text cursor.
+    void Reveal(QWidget* control, bool whole) {
+        if (!widget()->isAncestorOf(control)) {
+            return;
+        }
+        QRect area(control->mapTo(widget(), QPoint()), control->size());
+        const QRect caret = control->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        if ((!whole || area.height() > viewport()->height() - 2 * kMargin) && caret.isValid()) {
+            area = QRect(control->mapTo(widget(), caret.topLeft()), caret.size());
+        }
+        ensureVisible(area.center().x(), area.center().y(), area.width() / 2 + kMargin,
+                      area.height() / 2 + kMargin);
+    }
+
+  protected:
+    // A page opens at its top, scrolled no further than its focused control
+    // needs (else a control low on the page, focused before the window has
+    // its size, leaves the page scrolled to its end).
+    bool viewportEvent(QEvent* event) override {
+        if (event->type() == QEvent::Resize) {
+            verticalScrollBar()->setValue(0);
+            if (QWidget* focused = QApplication::focusWidget(); focused != nullptr) {
+                Reveal(focused, true);
+            }
+        }
+        return QScrollArea::viewportEvent(event);
+    }
 };
 
-// No further than needed: a page shown with its first control in view keeps
-// its top too.
-void ScrollIntoView(QWidget* focused) {
+void Follow(QWidget* focused, bool whole) {
     for (QWidget* outer = focused; outer != nullptr; outer = outer->parentWidget()) {
         if (auto* room = dynamic_cast<Room*>(outer)) {
-            constexpr int kMargin = 4;
-            room->ensureWidgetVisible(focused, kMargin, kMargin);
+            room->Reveal(focused, whole);
             return;
         }
     }
@@ -44,30 +75,35 @@ QWidget* ScrollingRoom(QWidget* page) {
     return new Room(page);
 }
 
-QMetaObject::Connection ScrollFocusIntoView(QObject* context) {
-    return QObject::connect(qApp, &QApplication::focusChanged, context,
-                            [](QWidget* /*old*/, QWidget* now) { ScrollIntoView(now); });
+QObject* ScrollFocusIntoView(QObject* context) {
+    auto* watch = new QObject(context);
+    QObject::connect(qApp, &QApplication::focusChanged, watch,
+                     [](QWidget* /*old*/, QWidget* now) { Follow(now, true); });
+    // Arrows, Page Down or Ctrl+End in a text box move only its caret.
+    QObject::connect(QGuiApplication::inputMethod(), &QInputMethod::cursorRectangleChanged, watch,
+                     [] { Follow(QApplication::focusWidget(), false); });
+    return watch;
 }
 
 void FitIn(QWidget* window, QTabWidget* tabs, const QRect& available, const QMargins& frame) {
+    // Where the tab captions cannot all show, arrows scroll them; the
+    // keyboard moves between tabs by itself, so the arrows take no focus.
+    tabs->setUsesScrollButtons(true);
+    for (QToolButton* arrow : tabs->tabBar()->findChildren<QToolButton*>()) {
+        arrow->setFocusPolicy(Qt::NoFocus);
+    }
     const QSize natural = window->sizeHint();
     const QSize fitting = FittingSize(available, frame, natural);
-    const bool fits = fitting == natural;
-    // Where even the tab captions cannot all show, arrows scroll them.
-    tabs->setUsesScrollButtons(!fits);
-    if (fits) {
-        window->layout()->setSizeConstraint(QLayout::SetFixedSize);
-        return;
-    }
-    // Room for the scroll bar that the short side brings, if there is room,
-    // so that the other side need not scroll too.
+    // Room for the vertical scroll bar that a short window brings.
     const int bar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
-    const QSize wanted = natural + QSize(fitting.height() < natural.height() ? bar : 0,
-                                         fitting.width() < natural.width() ? bar : 0);
+    const QSize wanted = natural + QSize(fitting.height() < natural.height() ? bar : 0, 0);
     const QSize size = FittingSize(available, frame, wanted);
+    // Never fixed: a compositor or a user that gives the window less room
+    // than it needs (where the panels are unknown, as on Wayland) gets
+    // scrolling pages too.
     window->layout()->setSizeConstraint(QLayout::SetNoConstraint);
     window->setMinimumSize(window->minimumSizeHint().boundedTo(size));
-    window->setMaximumSize(wanted);
+    window->setMaximumSize(natural + QSize(bar, 0));
     window->resize(size);
 }
 

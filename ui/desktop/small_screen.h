@@ -6,12 +6,12 @@
 // fixed-size layout run off the screen (seen on a 1024x600 laptop at 125 %
 // and more, and under window managers with a panel), and a control reached by
 // the keyboard may then stand out of sight. So the window shrinks to the
-// free area, its pages scroll while the tabs and buttons stay in view, and
-// the focused control scrolls into view. Proved by ui_layout_test (also run
+// free area (never fixed, as a Wayland compositor or the user may give it
+// less), its pages scroll while the tabs and buttons stay in view, and the
+// focused control and a text box's moving caret scroll into view (Qt
+// follows only the caret, on focus changes only). Proved by ui_layout_test (also run
 // at 1024x600 and fractional scales) and tests/e2e/placement.sh; it can go
 // once the pages are laid out by Qt layouts that shrink on their own.
-
-#include <QMetaObject>
 
 class QMargins;
 class QObject;
@@ -25,9 +25,10 @@ namespace morvane {
 // the window is too small for it. Where it fits, nothing of it shows.
 QWidget* ScrollingRoom(QWidget* page);
 
-// Scrolls the control that takes the focus into view within its room, for as
-// long as the connection lasts.
-QMetaObject::Connection ScrollFocusIntoView(QObject* context);
+// Scrolls the control that takes the focus into view within its room, all
+// of it where it fits, and then its text cursor as it moves; for as long as
+// the returned watcher (a child of `context`) lives.
+QObject* ScrollFocusIntoView(QObject* context);
 
 // `window` (holding `tabs`) fixed at its natural size where that fits
 // `available` with `frame` around it; else as large as fits, its pages

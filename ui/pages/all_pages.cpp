@@ -42,7 +42,7 @@ CAllPages::CAllPages(std::string_view caption, QWidget* parent, int first_page, 
 
 CAllPages::~CAllPages() {
     // Closing and taking apart the window moves the focus about.
-    disconnect(focus_watch_);
+    delete focus_watch_;
 }
 
 void CAllPages::OnInitDialog() {

@@ -50,7 +50,7 @@ class CAllPages : public CPropertySheet {
     CShowNumber show_number_;
     CMorvaneTab name_page_;
     QIcon icon_;
-    QMetaObject::Connection focus_watch_;
+    QObject* focus_watch_ = nullptr;
 };
 
 // "Morvane Beta 2.0": product name, one space, version label.
