@@ -45,15 +45,14 @@ std::size_t FieldBeside(std::span<const ControlSpec> table, std::size_t label) {
 
 }  // namespace
 
-CPropertyPage::CPropertyPage(std::string_view caption, std::span<const ControlSpec> table,
-                             DlgRect size)
-    : caption_(FromUtf8(caption)),
-      table_(table),
-      size_(size),
-      units_(DialogUnits::Fitting(font(), table)) {}
+CPropertyPage::CPropertyPage(const PageLayout& layout) : layout_(layout) {}
 
 QSize CPropertyPage::sizeHint() const {
-    return units_.ToPixels(size_).size();
+    return Units().ToPixels(layout_.size).size();
+}
+
+DialogUnits CPropertyPage::Units() const {
+    return units_.base_x > 0 ? units_ : DialogUnits::Fitting(font(), layout_.table);
 }
 
 QPlainTextEdit* CPropertyPage::NewTextBox() {
@@ -120,21 +119,28 @@ QPushButton* CPropertyPage::DefaultButton() const {
 
 bool CPropertyPage::ActivateMnemonic(const QKeySequence& key) {
     for (std::size_t i = 0; i < controls_.size(); ++i) {
-        const Control& control = controls_[i];
-        if (QKeySequence::mnemonic(FromUtf8(control.row->text)) != key) {
-            continue;
-        }
-        if (auto* button = qobject_cast<QPushButton*>(control.widget)) {
-            button->setFocus(Qt::ShortcutFocusReason);
-            button->animateClick();
-            return true;
-        }
-        if (QWidget* target = MnemonicTarget(i)) {
-            target->setFocus(Qt::ShortcutFocusReason);
+        if (QKeySequence::mnemonic(FromUtf8(controls_[i].row->text)) == key && Activate(i, false)) {
             return true;
         }
     }
     return false;
+}
+
+bool CPropertyPage::Activate(std::size_t index, bool click_target) {
+    // A button clicks; a label's "&" key goes where the table's Tab order says.
+    QWidget* control = controls_[index].widget;
+    const bool button = qobject_cast<QPushButton*>(control) != nullptr;
+    QWidget* target = button ? control : MnemonicTarget(index);
+    if (target == nullptr) {
+        return false;
+    }
+    target->setFocus(Qt::ShortcutFocusReason);
+    if (auto* clicked = qobject_cast<QAbstractButton*>(target); button || clicked != nullptr) {
+        if (button || click_target) {
+            clicked->animateClick();
+        }
+    }
+    return true;
 }
 
 void CPropertyPage::OnInitDialog() {
@@ -147,6 +153,7 @@ void CPropertyPage::showEvent(QShowEvent* event) {
         return;  // the window being restored, not the page being selected
     }
     if (!IsCreated()) {
+        units_ = Units();
         CreateControls();
         OnInitDialog();
     }
@@ -161,42 +168,34 @@ void CPropertyPage::hideEvent(QHideEvent* event) {
 }
 
 bool CPropertyPage::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Shortcut && qobject_cast<QLabel*>(watched) != nullptr) {
-        // The label's buddy is the field it names; its "&" key goes where the
-        // table's Tab order says, as QLabel would have sent it to a buddy.
-        const auto it = std::find_if(controls_.begin(), controls_.end(),
-                                     [watched](const Control& c) { return c.widget == watched; });
-        QWidget* target = it != controls_.end()
-                              ? MnemonicTarget(static_cast<std::size_t>(it - controls_.begin()))
-                              : nullptr;
-        if (target != nullptr) {
-            target->setFocus(Qt::ShortcutFocusReason);
-            auto* button = qobject_cast<QAbstractButton*>(target);
-            if (button != nullptr && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
-                button->animateClick();
-            }
-            return true;
-        }
+    const std::size_t index = IndexOf(watched);
+    // The label's buddy is the field it names; its "&" key goes where the
+    // table's Tab order says, as QLabel would have sent it to a buddy.
+    if (event->type() == QEvent::Shortcut && qobject_cast<QLabel*>(watched) != nullptr &&
+        index < controls_.size() &&
+        Activate(index, !static_cast<QShortcutEvent*>(event)->isAmbiguous())) {
+        return true;
     }
-    if (event->type() == QEvent::FocusOut && !in_focus_check_) {
+    if (event->type() == QEvent::FocusOut && !in_focus_check_ && index < controls_.size()) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        auto* widget = qobject_cast<QWidget*>(watched);
         // A message box opening or the user switching windows is no leaving
         // of the field; nor is the page being hidden.
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-            widget != nullptr && widget->isVisible()) {
-            const auto it = std::find_if(controls_.begin(), controls_.end(),
-                                         [widget](const Control& c) { return c.widget == widget; });
-            if (it != controls_.end()) {
-                // A check may move the focus; the field that receives it
-                // must not run its own check against a moving target.
-                in_focus_check_ = true;
-                Dispatch(it->row->id, ControlEvent::FocusLost);
-                in_focus_check_ = false;
-            }
+            controls_[index].widget->isVisible()) {
+            // A check may move the focus; the field that receives it must
+            // not run its own check against a moving target.
+            in_focus_check_ = true;
+            Dispatch(controls_[index].row->id, ControlEvent::FocusLost);
+            in_focus_check_ = false;
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+std::size_t CPropertyPage::IndexOf(const QObject* control) const {
+    const auto it = std::find_if(controls_.begin(), controls_.end(),
+                                 [control](const Control& c) { return c.widget == control; });
+    return static_cast<std::size_t>(it - controls_.begin());
 }
 
 QWidget* CPropertyPage::MnemonicTarget(std::size_t label) const {
@@ -217,8 +216,8 @@ void CPropertyPage::Dispatch(int id, ControlEvent event) {
 }
 
 void CPropertyPage::CreateControls() {
-    controls_.reserve(table_.size());
-    for (const ControlSpec& row : table_) {
+    controls_.reserve(layout_.table.size());
+    for (const ControlSpec& row : layout_.table) {
         controls_.push_back({&row, CreateControl(row)});
     }
     // A label's buddy is what a screen reader hears it name: the field beside
@@ -229,7 +228,7 @@ void CPropertyPage::CreateControls() {
         if (label == nullptr || controls_[i].row->kind != ControlKind::Label) {
             continue;
         }
-        const std::size_t field = FieldBeside(table_, i);
+        const std::size_t field = FieldBeside(layout_.table, i);
         if (field < controls_.size()) {
             label->setBuddy(controls_[field].widget);
             label->installEventFilter(this);

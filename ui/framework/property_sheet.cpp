@@ -12,12 +12,41 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <algorithm>
+#include <utility>
 
 #include "ui/framework/property_page.h"
 #include "ui/framework/qt_text.h"
 
 namespace morvane {
+namespace {
+
+// A tab's place: at its page's size before the page is made, and holding the
+// page's room over all of it after.
+class Slot : public QWidget {
+  public:
+    Slot(const PageLayout& layout, std::function<CPropertyPage*()> make,
+         const CPropertySheet* sheet)
+        : layout(layout), make(std::move(make)), sheet_(sheet) {}
+    [[nodiscard]] QSize sizeHint() const override {
+        return sheet_->Units().ToPixels(layout.size).size();
+    }
+    void resizeEvent(QResizeEvent* /*event*/) override {
+        if (room != nullptr) {
+            room->setGeometry(rect());
+        }
+    }
+
+    PageLayout layout;
+    std::function<CPropertyPage*()> make;
+    CPropertyPage* page = nullptr;
+    QWidget* room = nullptr;
+
+  private:
+    const CPropertySheet* sheet_;
+};
+
+}  // namespace
+
 CPropertySheet::CPropertySheet(std::string_view caption, QWidget* parent, int first_page)
     : QDialog(parent),
       tabs_(new QTabWidget(this)),
@@ -41,45 +70,55 @@ CPropertySheet::CPropertySheet(std::string_view caption, QWidget* parent, int fi
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(tabs_, &QTabWidget::currentChanged, this, [this] { MakePageButtonDefault(); });
-    auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this);
-    connect(next, &QShortcut::activated, this,
-            [this] { SetActivePage((tabs_->currentIndex() + 1) % tabs_->count()); });
-    auto* previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this);
-    connect(previous, &QShortcut::activated, this, [this] {
-        SetActivePage((tabs_->currentIndex() + tabs_->count() - 1) % tabs_->count());
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (initialised_) {
+            Page(index);  // made on first selection; the first, when the window opens
+            MakePageButtonDefault();
+        }
     });
+    for (const auto& [key, step] :
+         {std::pair{Qt::Key_PageDown, 1}, std::pair{Qt::Key_PageUp, -1}}) {
+        connect(new QShortcut(QKeySequence(Qt::CTRL | key), this), &QShortcut::activated, this,
+                [this, step] {
+                    const int count = tabs_->count();
+                    SetActivePage((tabs_->currentIndex() + step + count) % count);
+                });
+    }
     // Mnemonic clashes between a tab caption and a page control arrive as
     // ambiguous shortcuts, which Qt would leave unresolved.
     qApp->installEventFilter(this);
 }
 
-void CPropertySheet::AddPage(CPropertyPage* page, QWidget* room) {
-    pages_.push_back(page);
-    // As wide as the widest page needs, then as tall as every page needs at
-    // that width: a wider page wraps its paragraphs into fewer lines.
-    DialogUnits shared = DialogUnits::Of(page->font());
-    for (const CPropertyPage* other : pages_) {
-        shared.base_x = std::max(shared.base_x, other->Units().base_x);
-    }
-    for (const CPropertyPage* other : pages_) {
-        shared = shared.TallEnough(other->font(), other->ControlTable());
-    }
-    for (CPropertyPage* other : pages_) {
-        other->SetUnits(shared);
-        other->resize(other->sizeHint());
-    }
-    tabs_->addTab(room != nullptr ? room : page, page->Caption());
+void CPropertySheet::AddPage(const PageLayout& layout, std::function<CPropertyPage*()> make) {
+    units_.reset();
+    tabs_->addTab(new Slot(layout, std::move(make), this), FromUtf8(layout.caption));
 }
 
-CPropertyPage* CPropertySheet::ActivePage() const {
-    return Page(tabs_->currentIndex());
+DialogUnits CPropertySheet::Units() const {
+    if (!units_) {
+        units_ = DialogUnits::Of(font());
+        for (int i = 0; i < tabs_->count(); ++i) {
+            units_ = units_->WideEnough(font(), static_cast<Slot*>(tabs_->widget(i))->layout.table);
+        }
+        for (int i = 0; i < tabs_->count(); ++i) {
+            units_ = units_->TallEnough(font(), static_cast<Slot*>(tabs_->widget(i))->layout.table);
+        }
+    }
+    return *units_;
 }
 
-CPropertyPage* CPropertySheet::Page(int index) const {
-    return index >= 0 && index < static_cast<int>(pages_.size())
-               ? pages_[static_cast<std::size_t>(index)]
-               : nullptr;
+CPropertyPage* CPropertySheet::Page(int index) {
+    auto* slot = static_cast<Slot*>(tabs_->widget(index));  // null for no tab
+    if (slot != nullptr && slot->page == nullptr) {
+        slot->page = slot->make();
+        slot->page->SetUnits(Units());
+        slot->page->resize(slot->page->sizeHint());
+        slot->room = RoomFor(slot->page);
+        slot->room->setParent(slot);
+        slot->room->setGeometry(slot->rect());
+        slot->room->show();
+    }
+    return slot != nullptr ? slot->page : nullptr;
 }
 
 void CPropertySheet::SetActivePage(int index) {
@@ -90,6 +129,7 @@ void CPropertySheet::showEvent(QShowEvent* event) {
     if (!initialised_) {
         initialised_ = true;
         SetActivePage(first_page_);
+        Page(tabs_->currentIndex());
         OnInitDialog();
     }
     QDialog::showEvent(event);
