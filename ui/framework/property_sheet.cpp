@@ -24,11 +24,14 @@ namespace {
 // page's room over all of it after.
 class Slot : public QWidget {
   public:
-    Slot(const PageLayout& layout, std::function<CPropertyPage*()> make,
-         const CPropertySheet* sheet)
+    Slot(const PageLayout& layout, std::function<CPropertyPage*()> make, CPropertySheet* sheet)
         : layout(layout), make(std::move(make)), sheet_(sheet) {}
     [[nodiscard]] QSize sizeHint() const override {
         return sheet_->Units().ToPixels(layout.size).size();
+    }
+    // Made before the tab's focus moves into it, as if it had always been there.
+    void showEvent(QShowEvent* /*event*/) override {
+        sheet_->Page(sheet_->TabControl()->indexOf(this));
     }
     void resizeEvent(QResizeEvent* /*event*/) override {
         if (room != nullptr) {
@@ -42,7 +45,7 @@ class Slot : public QWidget {
     QWidget* room = nullptr;
 
   private:
-    const CPropertySheet* sheet_;
+    CPropertySheet* sheet_;
 };
 
 }  // namespace
@@ -70,12 +73,7 @@ CPropertySheet::CPropertySheet(std::string_view caption, QWidget* parent, int fi
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
-        if (initialised_) {
-            Page(index);  // made on first selection; the first, when the window opens
-            MakePageButtonDefault();
-        }
-    });
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] { MakePageButtonDefault(); });
     for (const auto& [key, step] :
          {std::pair{Qt::Key_PageDown, 1}, std::pair{Qt::Key_PageUp, -1}}) {
         connect(new QShortcut(QKeySequence(Qt::CTRL | key), this), &QShortcut::activated, this,
@@ -121,6 +119,11 @@ CPropertyPage* CPropertySheet::Page(int index) {
     return slot != nullptr ? slot->page : nullptr;
 }
 
+CPropertyPage* CPropertySheet::ActivePage() const {
+    const auto* slot = static_cast<Slot*>(tabs_->currentWidget());
+    return slot != nullptr ? slot->page : nullptr;
+}
+
 void CPropertySheet::SetActivePage(int index) {
     tabs_->setCurrentIndex(index);
 }
@@ -129,7 +132,6 @@ void CPropertySheet::showEvent(QShowEvent* event) {
     if (!initialised_) {
         initialised_ = true;
         SetActivePage(first_page_);
-        Page(tabs_->currentIndex());
         OnInitDialog();
     }
     QDialog::showEvent(event);

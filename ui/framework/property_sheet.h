@@ -5,8 +5,8 @@
 
 // The tabbed main window: a dialog holding a tab per page and OK and Cancel.
 // OK, Cancel, Escape and the title-bar close all just close it. A page is
-// made when its tab is first selected; until then its layout alone stands
-// for it.
+// made when its tab is first shown (or the page asked for); until then its
+// layout alone stands for it.
 
 #include <QDialog>
 #include <QTabWidget>
@@ -28,7 +28,8 @@ class CPropertySheet : public QDialog {
     void AddPage(const PageLayout& layout, std::function<CPropertyPage*()> make);
     [[nodiscard]] QTabWidget* TabControl() const { return tabs_; }
     [[nodiscard]] QPushButton* OkButton() const { return ok_; }
-    CPropertyPage* ActivePage() { return Page(tabs_->currentIndex()); }
+    // The shown page; null before the window is shown.
+    [[nodiscard]] CPropertyPage* ActivePage() const;
     // The page of a tab, made now if it was not yet; null for no tab.
     CPropertyPage* Page(int index);
     void SetActivePage(int index);
