@@ -60,9 +60,13 @@ QPlainTextEdit* CPropertyPage::NewTextBox() {
 }
 
 QWidget* CPropertyPage::GetDlgItem(int id) const {
-    const auto it = std::find_if(controls_.begin(), controls_.end(),
-                                 [id](const Control& c) { return c.row->id == id; });
-    return it != controls_.end() ? it->widget : nullptr;
+    const auto it = std::find_if(layout_.table.begin(), layout_.table.end(),
+                                 [id](const ControlSpec& row) { return row.id == id; });
+    return Control(static_cast<std::size_t>(it - layout_.table.begin()));
+}
+
+QWidget* CPropertyPage::Control(std::size_t index) const {
+    return index < controls_.size() ? controls_[index] : nullptr;
 }
 
 std::string CPropertyPage::GetDlgItemText(int id) const {
@@ -111,15 +115,16 @@ void CPropertyPage::LimitText(int id, int max_length) {
 }
 
 QPushButton* CPropertyPage::DefaultButton() const {
-    const auto it = std::find_if(controls_.begin(), controls_.end(), [](const Control& c) {
-        return c.row->kind == ControlKind::DefaultButton;
+    const auto it = std::find_if(layout_.table.begin(), layout_.table.end(), [](const auto& row) {
+        return row.kind == ControlKind::DefaultButton;
     });
-    return it != controls_.end() ? qobject_cast<QPushButton*>(it->widget) : nullptr;
+    return qobject_cast<QPushButton*>(
+        Control(static_cast<std::size_t>(it - layout_.table.begin())));
 }
 
 bool CPropertyPage::ActivateMnemonic(const QKeySequence& key) {
     for (std::size_t i = 0; i < controls_.size(); ++i) {
-        if (QKeySequence::mnemonic(FromUtf8(controls_[i].row->text)) == key && Activate(i, false)) {
+        if (QKeySequence::mnemonic(FromUtf8(layout_.table[i].text)) == key && Activate(i, false)) {
             return true;
         }
     }
@@ -128,17 +133,15 @@ bool CPropertyPage::ActivateMnemonic(const QKeySequence& key) {
 
 bool CPropertyPage::Activate(std::size_t index, bool click_target) {
     // A button clicks; a label's "&" key goes where the table's Tab order says.
-    QWidget* control = controls_[index].widget;
-    const bool button = qobject_cast<QPushButton*>(control) != nullptr;
-    QWidget* target = button ? control : MnemonicTarget(index);
+    const bool button = qobject_cast<QPushButton*>(controls_[index]) != nullptr;
+    QWidget* target = button ? controls_[index] : MnemonicTarget(index);
     if (target == nullptr) {
         return false;
     }
     target->setFocus(Qt::ShortcutFocusReason);
-    if (auto* clicked = qobject_cast<QAbstractButton*>(target); button || clicked != nullptr) {
-        if (button || click_target) {
-            clicked->animateClick();
-        }
+    auto* clicked = qobject_cast<QAbstractButton*>(target);
+    if (clicked != nullptr && (button || click_target)) {
+        clicked->animateClick();
     }
     return true;
 }
@@ -168,7 +171,8 @@ void CPropertyPage::hideEvent(QHideEvent* event) {
 }
 
 bool CPropertyPage::eventFilter(QObject* watched, QEvent* event) {
-    const std::size_t index = IndexOf(watched);
+    const auto index = static_cast<std::size_t>(
+        std::find(controls_.begin(), controls_.end(), watched) - controls_.begin());
     // The label's buddy is the field it names; its "&" key goes where the
     // table's Tab order says, as QLabel would have sent it to a buddy.
     if (event->type() == QEvent::Shortcut && qobject_cast<QLabel*>(watched) != nullptr &&
@@ -181,31 +185,26 @@ bool CPropertyPage::eventFilter(QObject* watched, QEvent* event) {
         // A message box opening or the user switching windows is no leaving
         // of the field; nor is the page being hidden.
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-            controls_[index].widget->isVisible()) {
+            controls_[index]->isVisible()) {
             // A check may move the focus; the field that receives it must
             // not run its own check against a moving target.
             in_focus_check_ = true;
-            Dispatch(controls_[index].row->id, ControlEvent::FocusLost);
+            Dispatch(layout_.table[index].id, ControlEvent::FocusLost);
             in_focus_check_ = false;
         }
     }
     return QWidget::eventFilter(watched, event);
 }
 
-std::size_t CPropertyPage::IndexOf(const QObject* control) const {
-    const auto it = std::find_if(controls_.begin(), controls_.end(),
-                                 [control](const Control& c) { return c.widget == control; });
-    return static_cast<std::size_t>(it - controls_.begin());
-}
-
 QWidget* CPropertyPage::MnemonicTarget(std::size_t label) const {
-    if (controls_[label].row->kind != ControlKind::Label) {
+    const auto rows = layout_.table;
+    if (rows[label].kind != ControlKind::Label) {
         return nullptr;
     }
     const auto next =
-        std::find_if(controls_.begin() + static_cast<std::ptrdiff_t>(label) + 1, controls_.end(),
-                     [](const Control& c) { return TakesFocus(c.row->kind); });
-    return next != controls_.end() ? next->widget : nullptr;
+        std::find_if(rows.begin() + static_cast<std::ptrdiff_t>(label) + 1, rows.end(),
+                     [](const auto& row) { return TakesFocus(row.kind); });
+    return Control(static_cast<std::size_t>(next - rows.begin()));
 }
 
 void CPropertyPage::Dispatch(int id, ControlEvent event) {
@@ -218,26 +217,26 @@ void CPropertyPage::Dispatch(int id, ControlEvent event) {
 void CPropertyPage::CreateControls() {
     controls_.reserve(layout_.table.size());
     for (const ControlSpec& row : layout_.table) {
-        controls_.push_back({&row, CreateControl(row)});
+        controls_.push_back(CreateControl(row));
     }
     // A label's buddy is what a screen reader hears it name: the field beside
     // it. A label with a mnemonic but no field beside it keeps the control
     // its "&" key focuses as its buddy, so the key works at all.
     for (std::size_t i = 0; i < controls_.size(); ++i) {
-        auto* label = qobject_cast<QLabel*>(controls_[i].widget);
-        if (label == nullptr || controls_[i].row->kind != ControlKind::Label) {
+        auto* label = qobject_cast<QLabel*>(controls_[i]);
+        if (label == nullptr || layout_.table[i].kind != ControlKind::Label) {
             continue;
         }
         const std::size_t field = FieldBeside(layout_.table, i);
         if (field < controls_.size()) {
-            label->setBuddy(controls_[field].widget);
+            label->setBuddy(controls_[field]);
             label->installEventFilter(this);
         } else if (!QKeySequence::mnemonic(label->text()).isEmpty()) {
             label->setBuddy(MnemonicTarget(i));
         }
     }
-    for (const Control& control : controls_) {
-        control.widget->show();
+    for (QWidget* control : controls_) {
+        control->show();
     }
 }
 

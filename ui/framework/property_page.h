@@ -91,24 +91,18 @@ class CPropertyPage : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // A table row and the widget made from it.
-    struct Control {
-        const ControlSpec* row;
-        QWidget* widget;
-    };
-
     void CreateControls();
     QWidget* CreateControl(const ControlSpec& row);
     // Runs the control's "&" key; `click_target` clicks a button a label sends it to.
     bool Activate(std::size_t index, bool click_target);
-    // The control's place in controls_; its size for none of them.
-    [[nodiscard]] std::size_t IndexOf(const QObject* control) const;
+    // The widget of the table's row `index`; null if none.
+    [[nodiscard]] QWidget* Control(std::size_t index) const;
     // Where a label's "&" key sends the focus: the next control in Tab order.
     [[nodiscard]] QWidget* MnemonicTarget(std::size_t label) const;
     void Dispatch(int id, ControlEvent event);
 
     PageLayout layout_;
-    std::vector<Control> controls_;  // in table order, once the page is first shown
+    std::vector<QWidget*> controls_;  // one a table row, once the page is first shown
     std::map<std::pair<int, ControlEvent>, std::function<void()>> handlers_;
     DialogUnits units_;  // none until set
     bool in_focus_check_ = false;

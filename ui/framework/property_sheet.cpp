@@ -145,10 +145,9 @@ void CPropertySheet::hideEvent(QHideEvent* event) {
 }
 
 void CPropertySheet::MakePageButtonDefault() {
-    if (CPropertyPage* page = ActivePage()) {
-        if (QPushButton* button = page->DefaultButton()) {
-            button->setDefault(true);
-        }
+    const CPropertyPage* page = ActivePage();
+    if (QPushButton* button = page != nullptr ? page->DefaultButton() : nullptr) {
+        button->setDefault(true);
     }
 }
 
