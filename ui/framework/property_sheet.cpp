@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QShortcutEvent>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <utility>
@@ -77,7 +76,7 @@ CPropertySheet::CPropertySheet(std::string_view caption, QWidget* parent, int fi
     for (const auto& [key, step] :
          {std::pair{Qt::Key_PageDown, 1}, std::pair{Qt::Key_PageUp, -1}}) {
         connect(new QShortcut(QKeySequence(Qt::CTRL | key), this), &QShortcut::activated, this,
-                [this, step] {
+                [this, step = step] {
                     const int count = tabs_->count();
                     SetActivePage((tabs_->currentIndex() + step + count) % count);
                 });
