@@ -61,7 +61,7 @@ TEST(DialogUnitsTest, ARowWithoutWidthLeavesTheUnitsAlone) {
 class TestPage : public CPropertyPage {
   public:
     enum ControlId : int { kName = 10, kGo = 11, kCount = 12 };
-    TestPage() : CPropertyPage("&Test", kControls, {0, 0, 200, 100}) {
+    TestPage() : CPropertyPage({"&Test", kControls, {0, 0, 200, 100}}) {
         static constexpr HandlerEntry<TestPage> kHandlers[] = {
             {kGo, ControlEvent::Clicked, &TestPage::OnGo},
             {kName, ControlEvent::TextChanged, &TestPage::OnName},

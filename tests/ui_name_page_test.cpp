@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <algorithm>
 
 #include "catalogue/catalogue.h"
 #include "tests/ui_support.h"
@@ -147,8 +148,24 @@ TEST_F(NamePageTest, TabMnemonicsAndControlKeysSwitchTabs) {
     EXPECT_EQ(sheet->TabControl()->currentIndex(), 1);
     Press(Qt::Key_C, Qt::AltModifier);
     EXPECT_EQ(sheet->TabControl()->currentIndex(), 3);
+    Press(Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(sheet->TabControl()->currentIndex(), 4);
+    // Made on this first selection, the page still takes the focus it would
+    // have taken had it existed all along: its first control's.
+    EXPECT_EQ(Focused(), sheet->AboutPage().GetDlgItem(CAboutUs::kWebButton));
     Press(Qt::Key_N, Qt::AltModifier);  // no control of this page has N
     EXPECT_EQ(sheet->TabControl()->currentIndex(), 0);
+}
+
+TEST_F(NamePageTest, APageIsMadeWhenItsTabIsFirstSelected) {
+    const auto made = [this] {
+        const QList<QWidget*> widgets = sheet->findChildren<QWidget*>();
+        return std::count_if(widgets.begin(), widgets.end(),
+                             [](QWidget* w) { return dynamic_cast<CPropertyPage*>(w) != nullptr; });
+    };
+    EXPECT_EQ(made(), 1);
+    Press(Qt::Key_B, Qt::AltModifier);
+    EXPECT_EQ(made(), 2);
 }
 
 TEST_F(NamePageTest, EmptyNameWarnsAndKeepsTheEarlierResult) {

@@ -7,6 +7,7 @@
 // units, and how it behaves. Rows are created in table order, which is also
 // the Tab order.
 
+#include <span>
 #include <string_view>
 
 namespace morvane {
@@ -48,6 +49,14 @@ struct ControlSpec {
     unsigned flags = kNoFlags;
     // What a screen reader calls a control that has no label of its own.
     std::string_view accessible_name = {};
+};
+
+// What a page is made from: its tab's caption, its control table and its
+// size in dialog units.
+struct PageLayout {
+    std::string_view caption;
+    std::span<const ControlSpec> table;
+    DlgRect size;
 };
 
 // A label taller than one line of text wraps its words.

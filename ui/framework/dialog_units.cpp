@@ -30,8 +30,12 @@ DialogUnits DialogUnits::Of(const QFont& font) {
 }
 
 DialogUnits DialogUnits::Fitting(const QFont& font, std::span<const ControlSpec> table) {
+    return Of(font).WideEnough(font, table).TallEnough(font, table);
+}
+
+DialogUnits DialogUnits::WideEnough(const QFont& font, std::span<const ControlSpec> table) const {
     const QFontMetrics metrics(font);
-    DialogUnits units = Of(font);
+    DialogUnits units = *this;
     for (const ControlSpec& row : table) {
         const bool one_line_label = row.kind == ControlKind::Label && !WrapsText(row);
         const bool button =
@@ -47,7 +51,7 @@ DialogUnits DialogUnits::Fitting(const QFont& font, std::span<const ControlSpec>
             ++units.base_x;
         }
     }
-    return units.TallEnough(font, table);
+    return units;
 }
 
 DialogUnits DialogUnits::TallEnough(const QFont& font, std::span<const ControlSpec> table) const {
@@ -58,16 +62,12 @@ DialogUnits DialogUnits::TallEnough(const QFont& font, std::span<const ControlSp
             row.rect.height <= 0) {
             continue;
         }
+        // The width, and so the text's height, stays as the vertical unit grows.
         const int flags = static_cast<int>(Qt::AlignLeft | Qt::AlignTop) |
                           (WrapsText(row) ? Qt::TextWordWrap : Qt::TextSingleLine);
-        const QString text = Drawn(row.text);
-        for (;;) {
-            const QRect rect = units.ToPixels(row.rect);
-            const int needed =
-                metrics.boundingRect(QRect(QPoint(), rect.size()), flags, text).height();
-            if (rect.height() >= needed) {
-                break;
-            }
+        const QRect room(QPoint(), units.ToPixels(row.rect).size());
+        const int needed = metrics.boundingRect(room, flags, Drawn(row.text)).height();
+        while (units.ToPixels(row.rect).height() < needed) {
             ++units.base_y;
         }
     }

@@ -20,10 +20,13 @@ struct DialogUnits {
     int base_y = 0;
 
     static DialogUnits Of(const QFont& font);
-    // The font's units, widened where needed so that every one-line label and
-    // button caption of the table fits its rectangle: desktop fonts run wider
-    // than the one the tables were drawn in.
+    // The font's units fitted to one table: WideEnough, then TallEnough.
     static DialogUnits Fitting(const QFont& font, std::span<const ControlSpec> table);
+    // These units with the horizontal one widened, where needed, so that every
+    // one-line label and button caption of the table fits its rectangle:
+    // desktop fonts run wider than the one the tables were drawn in.
+    [[nodiscard]] DialogUnits WideEnough(const QFont& font,
+                                         std::span<const ControlSpec> table) const;
     // These units with the vertical one grown, where needed, until every
     // label of the table holds its whole text at the width these units
     // give it: a line can run taller than the font's height, and wrapped

@@ -45,15 +45,14 @@ std::size_t FieldBeside(std::span<const ControlSpec> table, std::size_t label) {
 
 }  // namespace
 
-CPropertyPage::CPropertyPage(std::string_view caption, std::span<const ControlSpec> table,
-                             DlgRect size)
-    : caption_(FromUtf8(caption)),
-      table_(table),
-      size_(size),
-      units_(DialogUnits::Fitting(font(), table)) {}
+CPropertyPage::CPropertyPage(const PageLayout& layout) : layout_(layout) {}
 
 QSize CPropertyPage::sizeHint() const {
-    return units_.ToPixels(size_).size();
+    return Units().ToPixels(layout_.size).size();
+}
+
+DialogUnits CPropertyPage::Units() const {
+    return units_.base_x > 0 ? units_ : DialogUnits::Fitting(font(), layout_.table);
 }
 
 QPlainTextEdit* CPropertyPage::NewTextBox() {
@@ -61,9 +60,13 @@ QPlainTextEdit* CPropertyPage::NewTextBox() {
 }
 
 QWidget* CPropertyPage::GetDlgItem(int id) const {
-    const auto it = std::find_if(controls_.begin(), controls_.end(),
-                                 [id](const Control& c) { return c.row->id == id; });
-    return it != controls_.end() ? it->widget : nullptr;
+    const auto it = std::find_if(layout_.table.begin(), layout_.table.end(),
+                                 [id](const ControlSpec& row) { return row.id == id; });
+    return Control(static_cast<std::size_t>(it - layout_.table.begin()));
+}
+
+QWidget* CPropertyPage::Control(std::size_t index) const {
+    return index < controls_.size() ? controls_[index] : nullptr;
 }
 
 std::string CPropertyPage::GetDlgItemText(int id) const {
@@ -112,29 +115,35 @@ void CPropertyPage::LimitText(int id, int max_length) {
 }
 
 QPushButton* CPropertyPage::DefaultButton() const {
-    const auto it = std::find_if(controls_.begin(), controls_.end(), [](const Control& c) {
-        return c.row->kind == ControlKind::DefaultButton;
+    const auto it = std::find_if(layout_.table.begin(), layout_.table.end(), [](const auto& row) {
+        return row.kind == ControlKind::DefaultButton;
     });
-    return it != controls_.end() ? qobject_cast<QPushButton*>(it->widget) : nullptr;
+    return qobject_cast<QPushButton*>(
+        Control(static_cast<std::size_t>(it - layout_.table.begin())));
 }
 
 bool CPropertyPage::ActivateMnemonic(const QKeySequence& key) {
     for (std::size_t i = 0; i < controls_.size(); ++i) {
-        const Control& control = controls_[i];
-        if (QKeySequence::mnemonic(FromUtf8(control.row->text)) != key) {
-            continue;
-        }
-        if (auto* button = qobject_cast<QPushButton*>(control.widget)) {
-            button->setFocus(Qt::ShortcutFocusReason);
-            button->animateClick();
-            return true;
-        }
-        if (QWidget* target = MnemonicTarget(i)) {
-            target->setFocus(Qt::ShortcutFocusReason);
+        if (QKeySequence::mnemonic(FromUtf8(layout_.table[i].text)) == key && Activate(i, false)) {
             return true;
         }
     }
     return false;
+}
+
+bool CPropertyPage::Activate(std::size_t index, bool click_target) {
+    // A button clicks; a label's "&" key goes where the table's Tab order says.
+    const bool button = qobject_cast<QPushButton*>(controls_[index]) != nullptr;
+    QWidget* target = button ? controls_[index] : MnemonicTarget(index);
+    if (target == nullptr) {
+        return false;
+    }
+    target->setFocus(Qt::ShortcutFocusReason);
+    auto* clicked = qobject_cast<QAbstractButton*>(target);
+    if (clicked != nullptr && (button || click_target)) {
+        clicked->animateClick();
+    }
+    return true;
 }
 
 void CPropertyPage::OnInitDialog() {
@@ -147,6 +156,7 @@ void CPropertyPage::showEvent(QShowEvent* event) {
         return;  // the window being restored, not the page being selected
     }
     if (!IsCreated()) {
+        units_ = Units();
         CreateControls();
         OnInitDialog();
     }
@@ -161,52 +171,40 @@ void CPropertyPage::hideEvent(QHideEvent* event) {
 }
 
 bool CPropertyPage::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Shortcut && qobject_cast<QLabel*>(watched) != nullptr) {
-        // The label's buddy is the field it names; its "&" key goes where the
-        // table's Tab order says, as QLabel would have sent it to a buddy.
-        const auto it = std::find_if(controls_.begin(), controls_.end(),
-                                     [watched](const Control& c) { return c.widget == watched; });
-        QWidget* target = it != controls_.end()
-                              ? MnemonicTarget(static_cast<std::size_t>(it - controls_.begin()))
-                              : nullptr;
-        if (target != nullptr) {
-            target->setFocus(Qt::ShortcutFocusReason);
-            auto* button = qobject_cast<QAbstractButton*>(target);
-            if (button != nullptr && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
-                button->animateClick();
-            }
-            return true;
-        }
+    const auto index = static_cast<std::size_t>(
+        std::find(controls_.begin(), controls_.end(), watched) - controls_.begin());
+    // The label's buddy is the field it names; its "&" key goes where the
+    // table's Tab order says, as QLabel would have sent it to a buddy.
+    if (event->type() == QEvent::Shortcut && qobject_cast<QLabel*>(watched) != nullptr &&
+        index < controls_.size() &&
+        Activate(index, !static_cast<QShortcutEvent*>(event)->isAmbiguous())) {
+        return true;
     }
-    if (event->type() == QEvent::FocusOut && !in_focus_check_) {
+    if (event->type() == QEvent::FocusOut && !in_focus_check_ && index < controls_.size()) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        auto* widget = qobject_cast<QWidget*>(watched);
         // A message box opening or the user switching windows is no leaving
         // of the field; nor is the page being hidden.
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-            widget != nullptr && widget->isVisible()) {
-            const auto it = std::find_if(controls_.begin(), controls_.end(),
-                                         [widget](const Control& c) { return c.widget == widget; });
-            if (it != controls_.end()) {
-                // A check may move the focus; the field that receives it
-                // must not run its own check against a moving target.
-                in_focus_check_ = true;
-                Dispatch(it->row->id, ControlEvent::FocusLost);
-                in_focus_check_ = false;
-            }
+            controls_[index]->isVisible()) {
+            // A check may move the focus; the field that receives it must
+            // not run its own check against a moving target.
+            in_focus_check_ = true;
+            Dispatch(layout_.table[index].id, ControlEvent::FocusLost);
+            in_focus_check_ = false;
         }
     }
     return QWidget::eventFilter(watched, event);
 }
 
 QWidget* CPropertyPage::MnemonicTarget(std::size_t label) const {
-    if (controls_[label].row->kind != ControlKind::Label) {
+    const auto rows = layout_.table;
+    if (rows[label].kind != ControlKind::Label) {
         return nullptr;
     }
     const auto next =
-        std::find_if(controls_.begin() + static_cast<std::ptrdiff_t>(label) + 1, controls_.end(),
-                     [](const Control& c) { return TakesFocus(c.row->kind); });
-    return next != controls_.end() ? next->widget : nullptr;
+        std::find_if(rows.begin() + static_cast<std::ptrdiff_t>(label) + 1, rows.end(),
+                     [](const auto& row) { return TakesFocus(row.kind); });
+    return Control(static_cast<std::size_t>(next - rows.begin()));
 }
 
 void CPropertyPage::Dispatch(int id, ControlEvent event) {
@@ -217,28 +215,28 @@ void CPropertyPage::Dispatch(int id, ControlEvent event) {
 }
 
 void CPropertyPage::CreateControls() {
-    controls_.reserve(table_.size());
-    for (const ControlSpec& row : table_) {
-        controls_.push_back({&row, CreateControl(row)});
+    controls_.reserve(layout_.table.size());
+    for (const ControlSpec& row : layout_.table) {
+        controls_.push_back(CreateControl(row));
     }
     // A label's buddy is what a screen reader hears it name: the field beside
     // it. A label with a mnemonic but no field beside it keeps the control
     // its "&" key focuses as its buddy, so the key works at all.
     for (std::size_t i = 0; i < controls_.size(); ++i) {
-        auto* label = qobject_cast<QLabel*>(controls_[i].widget);
-        if (label == nullptr || controls_[i].row->kind != ControlKind::Label) {
+        auto* label = qobject_cast<QLabel*>(controls_[i]);
+        if (label == nullptr || layout_.table[i].kind != ControlKind::Label) {
             continue;
         }
-        const std::size_t field = FieldBeside(table_, i);
+        const std::size_t field = FieldBeside(layout_.table, i);
         if (field < controls_.size()) {
-            label->setBuddy(controls_[field].widget);
+            label->setBuddy(controls_[field]);
             label->installEventFilter(this);
         } else if (!QKeySequence::mnemonic(label->text()).isEmpty()) {
             label->setBuddy(MnemonicTarget(i));
         }
     }
-    for (const Control& control : controls_) {
-        control.widget->show();
+    for (QWidget* control : controls_) {
+        control->show();
     }
 }
 

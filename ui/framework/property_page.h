@@ -38,16 +38,14 @@ struct HandlerEntry {
 
 class CPropertyPage : public QWidget {
   public:
-    // `size` is the page's size in dialog units.
-    CPropertyPage(std::string_view caption, std::span<const ControlSpec> table, DlgRect size);
+    explicit CPropertyPage(const PageLayout& layout);
 
-    [[nodiscard]] QString Caption() const { return caption_; }
     [[nodiscard]] QSize sizeHint() const override;
 
-    [[nodiscard]] std::span<const ControlSpec> ControlTable() const { return table_; }
-    [[nodiscard]] DialogUnits Units() const { return units_; }
-    // All pages of a window share one scale, so the picture and the common
-    // controls stay in place from tab to tab.
+    // Fitted to this page's own table, unless set: all pages of a window
+    // share one scale, so the picture and the common controls stay in place
+    // from tab to tab.
+    [[nodiscard]] DialogUnits Units() const;
     void SetUnits(DialogUnits units) { units_ = units; }
 
     // Controls by id; null before the page is first shown, or for an unknown id.
@@ -93,24 +91,20 @@ class CPropertyPage : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // A table row and the widget made from it.
-    struct Control {
-        const ControlSpec* row;
-        QWidget* widget;
-    };
-
     void CreateControls();
     QWidget* CreateControl(const ControlSpec& row);
+    // Runs the control's "&" key; `click_target` clicks a button a label sends it to.
+    bool Activate(std::size_t index, bool click_target);
+    // The widget of the table's row `index`; null if none.
+    [[nodiscard]] QWidget* Control(std::size_t index) const;
     // Where a label's "&" key sends the focus: the next control in Tab order.
     [[nodiscard]] QWidget* MnemonicTarget(std::size_t label) const;
     void Dispatch(int id, ControlEvent event);
 
-    QString caption_;
-    std::span<const ControlSpec> table_;
-    std::vector<Control> controls_;  // in table order, once the page is first shown
+    PageLayout layout_;
+    std::vector<QWidget*> controls_;  // one a table row, once the page is first shown
     std::map<std::pair<int, ControlEvent>, std::function<void()>> handlers_;
-    DlgRect size_;
-    DialogUnits units_;
+    DialogUnits units_;  // none until set
     bool in_focus_check_ = false;
 };
 

@@ -9,15 +9,46 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QShortcutEvent>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <algorithm>
+#include <utility>
 
 #include "ui/framework/property_page.h"
 #include "ui/framework/qt_text.h"
 
 namespace morvane {
+namespace {
+
+// A tab's place: at its page's size before the page is made, and holding the
+// page's room over all of it after.
+class Slot : public QWidget {
+  public:
+    Slot(const PageLayout& layout, std::function<CPropertyPage*()> make, CPropertySheet* sheet)
+        : layout(layout), make(std::move(make)), sheet_(sheet) {}
+    [[nodiscard]] QSize sizeHint() const override {
+        return sheet_->Units().ToPixels(layout.size).size();
+    }
+    // Made before the tab's focus moves into it, as if it had always been there.
+    void showEvent(QShowEvent* /*event*/) override {
+        sheet_->Page(sheet_->TabControl()->indexOf(this));
+    }
+    void resizeEvent(QResizeEvent* /*event*/) override {
+        if (room != nullptr) {
+            room->setGeometry(rect());
+        }
+    }
+
+    PageLayout layout;
+    std::function<CPropertyPage*()> make;
+    CPropertyPage* page = nullptr;
+    QWidget* room = nullptr;
+
+  private:
+    CPropertySheet* sheet_;
+};
+
+}  // namespace
+
 CPropertySheet::CPropertySheet(std::string_view caption, QWidget* parent, int first_page)
     : QDialog(parent),
       tabs_(new QTabWidget(this)),
@@ -42,44 +73,54 @@ CPropertySheet::CPropertySheet(std::string_view caption, QWidget* parent, int fi
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { MakePageButtonDefault(); });
-    auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this);
-    connect(next, &QShortcut::activated, this,
-            [this] { SetActivePage((tabs_->currentIndex() + 1) % tabs_->count()); });
-    auto* previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this);
-    connect(previous, &QShortcut::activated, this, [this] {
-        SetActivePage((tabs_->currentIndex() + tabs_->count() - 1) % tabs_->count());
-    });
+    for (const auto& [key, step] :
+         {std::pair{Qt::Key_PageDown, 1}, std::pair{Qt::Key_PageUp, -1}}) {
+        connect(new QShortcut(QKeySequence(Qt::CTRL | key), this), &QShortcut::activated, this,
+                [this, step = step] {
+                    const int count = tabs_->count();
+                    SetActivePage((tabs_->currentIndex() + step + count) % count);
+                });
+    }
     // Mnemonic clashes between a tab caption and a page control arrive as
     // ambiguous shortcuts, which Qt would leave unresolved.
     qApp->installEventFilter(this);
 }
 
-void CPropertySheet::AddPage(CPropertyPage* page, QWidget* room) {
-    pages_.push_back(page);
-    // As wide as the widest page needs, then as tall as every page needs at
-    // that width: a wider page wraps its paragraphs into fewer lines.
-    DialogUnits shared = DialogUnits::Of(page->font());
-    for (const CPropertyPage* other : pages_) {
-        shared.base_x = std::max(shared.base_x, other->Units().base_x);
+void CPropertySheet::AddPage(const PageLayout& layout, std::function<CPropertyPage*()> make) {
+    units_.reset();
+    tabs_->addTab(new Slot(layout, std::move(make), this), FromUtf8(layout.caption));
+}
+
+DialogUnits CPropertySheet::Units() const {
+    if (!units_) {
+        units_ = DialogUnits::Of(font());
+        for (int i = 0; i < tabs_->count(); ++i) {
+            units_ = units_->WideEnough(font(), static_cast<Slot*>(tabs_->widget(i))->layout.table);
+        }
+        for (int i = 0; i < tabs_->count(); ++i) {
+            units_ = units_->TallEnough(font(), static_cast<Slot*>(tabs_->widget(i))->layout.table);
+        }
     }
-    for (const CPropertyPage* other : pages_) {
-        shared = shared.TallEnough(other->font(), other->ControlTable());
+    return *units_;
+}
+
+CPropertyPage* CPropertySheet::Page(int index) {
+    auto* slot = static_cast<Slot*>(tabs_->widget(index));  // null for no tab
+    if (slot != nullptr && slot->page == nullptr) {
+        slot->page = slot->make();
+        slot->page->SetUnits(Units());
+        slot->page->resize(slot->page->sizeHint());
+        slot->room = RoomFor(slot->page);
+        slot->room->setParent(slot);
+        slot->room->setGeometry(slot->rect());
+        slot->room->show();
     }
-    for (CPropertyPage* other : pages_) {
-        other->SetUnits(shared);
-        other->resize(other->sizeHint());
-    }
-    tabs_->addTab(room != nullptr ? room : page, page->Caption());
+    return slot != nullptr ? slot->page : nullptr;
 }
 
 CPropertyPage* CPropertySheet::ActivePage() const {
-    return Page(tabs_->currentIndex());
-}
-
-CPropertyPage* CPropertySheet::Page(int index) const {
-    return index >= 0 && index < static_cast<int>(pages_.size())
-               ? pages_[static_cast<std::size_t>(index)]
-               : nullptr;
+    const auto* slot = static_cast<Slot*>(tabs_->currentWidget());
+    return slot != nullptr ? slot->page : nullptr;
 }
 
 void CPropertySheet::SetActivePage(int index) {
@@ -103,10 +144,9 @@ void CPropertySheet::hideEvent(QHideEvent* event) {
 }
 
 void CPropertySheet::MakePageButtonDefault() {
-    if (CPropertyPage* page = ActivePage()) {
-        if (QPushButton* button = page->DefaultButton()) {
-            button->setDefault(true);
-        }
+    const CPropertyPage* page = ActivePage();
+    if (QPushButton* button = page != nullptr ? page->DefaultButton() : nullptr) {
+        button->setDefault(true);
     }
 }
 

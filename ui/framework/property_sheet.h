@@ -4,41 +4,46 @@
 #pragma once
 
 // The tabbed main window: a dialog holding a tab per page and OK and Cancel.
-// OK, Cancel, Escape and the title-bar close all just close it.
+// OK, Cancel, Escape and the title-bar close all just close it. A page is
+// made when its tab is first shown (or the page asked for); until then its
+// layout alone stands for it.
 
 #include <QDialog>
+#include <QTabWidget>
+#include <functional>
+#include <optional>
 #include <string_view>
-#include <vector>
 
-class QTabWidget;
+#include "ui/framework/property_page.h"
+
 class QPushButton;
 
 namespace morvane {
 
-class CPropertyPage;
-
 class CPropertySheet : public QDialog {
   public:
     CPropertySheet(std::string_view caption, QWidget* parent, int first_page);
-    ~CPropertySheet() override = default;
-    CPropertySheet(const CPropertySheet&) = delete;
-    CPropertySheet& operator=(const CPropertySheet&) = delete;
-    CPropertySheet(CPropertySheet&&) = delete;
-    CPropertySheet& operator=(CPropertySheet&&) = delete;
 
-    // `room` is what the tab shows, if not the page itself: something holding it.
-    void AddPage(CPropertyPage* page, QWidget* room = nullptr);
+    // A tab for the page that `make` builds from `layout`; the sheet owns it.
+    void AddPage(const PageLayout& layout, std::function<CPropertyPage*()> make);
     [[nodiscard]] QTabWidget* TabControl() const { return tabs_; }
     [[nodiscard]] QPushButton* OkButton() const { return ok_; }
+    // The shown page; null before the window is shown.
     [[nodiscard]] CPropertyPage* ActivePage() const;
-    [[nodiscard]] CPropertyPage* Page(int index) const;
+    // The page of a tab, made now if it was not yet; null for no tab.
+    CPropertyPage* Page(int index);
     void SetActivePage(int index);
+    // The units every page is laid out in, fitted once to all pages' tables:
+    // as wide as the widest needs, then as tall as each needs at that width.
+    [[nodiscard]] DialogUnits Units() const;
 
   protected:
     // Runs once, when the window and its buttons first exist (first show).
     virtual void OnInitDialog() {}
     // Runs on every show and hide of the window.
     virtual void OnShowWindow() {}
+    // What a tab shows of a page just made: the page, or something holding it.
+    virtual QWidget* RoomFor(CPropertyPage* page) { return page; }
 
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -49,10 +54,10 @@ class CPropertySheet : public QDialog {
     bool ResolveMnemonic(const QKeySequence& key);
 
     QTabWidget* tabs_;
-    std::vector<CPropertyPage*> pages_;
     QPushButton* ok_;
     int first_page_;
     bool initialised_ = false;
+    mutable std::optional<DialogUnits> units_;
 };
 
 }  // namespace morvane

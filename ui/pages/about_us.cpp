@@ -35,8 +35,9 @@ constexpr ControlSpec kControls[] = {
 
 }  // namespace
 
-CAboutUs::CAboutUs(Services& services)
-    : CPropertyPage("&About Us", kControls, kPageSize), services_(services) {
+const PageLayout CAboutUs::kLayout = {"&About Us", kControls, kPageSize};
+
+CAboutUs::CAboutUs(Services& services) : CPropertyPage(kLayout), services_(services) {
     static constexpr HandlerEntry<CAboutUs> kHandlers[] = {
         {kWebButton, ControlEvent::Clicked, &CAboutUs::OnWorldWideWeb},
         {kVersionButton, ControlEvent::Clicked, &CAboutUs::OnVersion},

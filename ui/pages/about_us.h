@@ -20,6 +20,9 @@ class CAboutUs : public CPropertyPage {
         kVersionButton = 1060,
     };
 
+    // Its tab's caption, controls and size: all the window needs before it is made.
+    static const PageLayout kLayout;
+
     explicit CAboutUs(Services& services);
 
   private:

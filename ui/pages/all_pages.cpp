@@ -17,21 +17,17 @@
 namespace morvane {
 
 CAllPages::CAllPages(std::string_view caption, QWidget* parent, int first_page, Services& services)
-    : CPropertySheet(caption, parent, first_page),
-      about_us_(services),
-      birth_num_(services),
-      show_number_(services),
-      name_page_(services),
-      icon_(ButterflyIcon()) {
+    : CPropertySheet(caption, parent, first_page), icon_(ButterflyIcon()) {
     InstallAccessibleTabBar();
     RegisterPicture(kLogo, [](qreal device_pixel_ratio) { return LogoPixmap(device_pixel_ratio); });
     setWindowIcon(icon_);
-    // The tabs appear in the order they are added.
-    CPropertyPage* const pages[] = {&name_page_, &birth_num_, &show_number_, &char_vals_,
-                                    &about_us_};
-    for (CPropertyPage* page : pages) {
-        AddPage(page, ScrollingRoom(page));
-    }
+    // The tabs appear in the order they are added, that of Tabs.
+    Services* const with = &services;
+    AddPage(CMorvaneTab::kLayout, [with] { return new CMorvaneTab(*with); });
+    AddPage(CBirthNum::kLayout, [with] { return new CBirthNum(*with); });
+    AddPage(CShowNumber::kLayout, [with] { return new CShowNumber(*with); });
+    AddPage(CCharVals::kLayout, [] { return new CCharVals(); });
+    AddPage(CAboutUs::kLayout, [with] { return new CAboutUs(*with); });
     // Centred in the screen's free area; on a screen too small for it, the
     // pages scroll while the tabs and the buttons stay in view.
     KeepPlaced(this, [this](const QRect& available, const QMargins& frame) {
@@ -51,6 +47,10 @@ void CAllPages::OnInitDialog() {
 
 void CAllPages::OnShowWindow() {
     ClearOkDefault();
+}
+
+QWidget* CAllPages::RoomFor(CPropertyPage* page) {
+    return ScrollingRoom(page);
 }
 
 void CAllPages::ClearOkDefault() {

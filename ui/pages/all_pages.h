@@ -29,26 +29,23 @@ class CAllPages : public CPropertySheet {
     CAllPages(CAllPages&&) = delete;
     CAllPages& operator=(CAllPages&&) = delete;
 
-    CMorvaneTab& NamePage() { return name_page_; }
-    CBirthNum& BirthPage() { return birth_num_; }
-    CShowNumber& NumberPage() { return show_number_; }
-    CCharVals& CharValsPage() { return char_vals_; }
-    CAboutUs& AboutPage() { return about_us_; }
+    // Each made when first asked for, if its tab was not selected before.
+    CMorvaneTab& NamePage() { return static_cast<CMorvaneTab&>(*Page(kNameTab)); }
+    CBirthNum& BirthPage() { return static_cast<CBirthNum&>(*Page(kBirthTab)); }
+    CShowNumber& NumberPage() { return static_cast<CShowNumber&>(*Page(kNumberTab)); }
+    CCharVals& CharValsPage() { return static_cast<CCharVals&>(*Page(kCharValsTab)); }
+    CAboutUs& AboutPage() { return static_cast<CAboutUs&>(*Page(kAboutTab)); }
 
   protected:
     void OnInitDialog() override;
     void OnShowWindow() override;
+    QWidget* RoomFor(CPropertyPage* page) override;
 
   private:
+    enum Tabs : int { kNameTab, kBirthTab, kNumberTab, kCharValsTab, kAboutTab };
+
     void ClearOkDefault();
 
-    // Declared in this order so they are built in it; the tabs are added
-    // in the order the user sees them.
-    CAboutUs about_us_;
-    CCharVals char_vals_;
-    CBirthNum birth_num_;
-    CShowNumber show_number_;
-    CMorvaneTab name_page_;
     QIcon icon_;
     QObject* focus_watch_ = nullptr;
 };

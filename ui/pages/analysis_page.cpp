@@ -15,9 +15,8 @@
 
 namespace morvane {
 
-AnalysisPage::AnalysisPage(std::string_view caption, std::span<const ControlSpec> controls,
-                           Services& services, AnalysisPageInfo info)
-    : CPropertyPage(caption, controls, kPageSize), services_(services), info_(std::move(info)) {
+AnalysisPage::AnalysisPage(const PageLayout& layout, Services& services, AnalysisPageInfo info)
+    : CPropertyPage(layout), services_(services), info_(std::move(info)) {
     const HandlerEntry<AnalysisPage> handlers[] = {
         {info_.help_button, ControlEvent::Clicked, &AnalysisPage::OnHelp},
         {info_.save_button, ControlEvent::Clicked, &AnalysisPage::OnSaveToFile},

@@ -29,8 +29,7 @@ struct AnalysisPageInfo {
 
 class AnalysisPage : public CPropertyPage {
   protected:
-    AnalysisPage(std::string_view caption, std::span<const ControlSpec> controls,
-                 Services& services, AnalysisPageInfo info);
+    AnalysisPage(const PageLayout& layout, Services& services, AnalysisPageInfo info);
 
     void OnInitDialog() override;
     void OnShowWindow() override;

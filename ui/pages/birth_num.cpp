@@ -87,8 +87,10 @@ const ReportLayout kReport = {
 
 }  // namespace
 
+const PageLayout CBirthNum::kLayout = {"&Birth/Destiny Number", kControls, kPageSize};
+
 CBirthNum::CBirthNum(Services& services)
-    : AnalysisPage("&Birth/Destiny Number", kControls, services,
+    : AnalysisPage(kLayout, services,
                    {.first_field = kDay,
                     .cleared_fields = {kDay, kMonth, kYear, kBirthNumber, kDestinyNumber,
                                        kDestinyText, kBirthText},

@@ -27,6 +27,9 @@ class CBirthNum : public AnalysisPage {
         kDestinyNumber = 1047,
     };
 
+    // Its tab's caption, controls and size: all the window needs before it is made.
+    static const PageLayout kLayout;
+
     explicit CBirthNum(Services& services);
 
   protected:

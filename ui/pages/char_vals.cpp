@@ -68,6 +68,8 @@ constexpr auto kControls = [] {
 
 }  // namespace
 
-CCharVals::CCharVals() : CPropertyPage("&Character Values", kControls, kPageSize) {}
+const PageLayout CCharVals::kLayout = {"&Character Values", kControls, kPageSize};
+
+CCharVals::CCharVals() : CPropertyPage(kLayout) {}
 
 }  // namespace morvane

@@ -11,6 +11,9 @@ namespace morvane {
 
 class CCharVals : public CPropertyPage {
   public:
+    // Its tab's caption, controls and size: all the window needs before it is made.
+    static const PageLayout kLayout;
+
     CCharVals();
 };
 

@@ -49,8 +49,10 @@ const ReportLayout kReport = {
 
 }  // namespace
 
+const PageLayout CMorvaneTab::kLayout = {"&Name Interpretation", kControls, kPageSize};
+
 CMorvaneTab::CMorvaneTab(Services& services)
-    : AnalysisPage("&Name Interpretation", kControls, services,
+    : AnalysisPage(kLayout, services,
                    {.first_field = kName,
                     .cleared_fields = {kName, kInterpretation, kNumber},
                     .help_button = kHelp,

@@ -23,6 +23,9 @@ class CMorvaneTab : public AnalysisPage {
         kSaveToFile = 1040,
     };
 
+    // Its tab's caption, controls and size: all the window needs before it is made.
+    static const PageLayout kLayout;
+
     explicit CMorvaneTab(Services& services);
 
   private:

@@ -40,8 +40,10 @@ const ReportLayout kReport = {
 
 }  // namespace
 
+const PageLayout CShowNumber::kLayout = {"Interpret N&umber", kControls, kPageSize};
+
 CShowNumber::CShowNumber(Services& services)
-    : AnalysisPage("Interpret N&umber", kControls, services,
+    : AnalysisPage(kLayout, services,
                    {.first_field = kNumber,
                     .cleared_fields = {kNumber, kInterpretation},
                     .help_button = kHelp,

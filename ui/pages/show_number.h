@@ -22,6 +22,9 @@ class CShowNumber : public AnalysisPage {
         kSaveToFile = 1042,
     };
 
+    // Its tab's caption, controls and size: all the window needs before it is made.
+    static const PageLayout kLayout;
+
     explicit CShowNumber(Services& services);
 
   private:
