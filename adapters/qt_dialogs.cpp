@@ -13,7 +13,6 @@
 #include <QSettings>
 
 #include "ui/desktop/placement.h"
-#include "ui/framework/qt_text.h"
 #include "ui/framework/win_app.h"
 
 namespace morvane {
@@ -145,7 +144,8 @@ void ReturnFocus(QWidget* owner) {
 }  // namespace
 
 void QtMessageService::Show(std::string_view text, MessageIcon icon) {
-    QMessageBox box(ToQtIcon(icon), CWinApp::AppName(), FromUtf8(text), QMessageBox::Ok, owner_);
+    QMessageBox box(ToQtIcon(icon), CWinApp::AppName(), QString::fromUtf8(text), QMessageBox::Ok,
+                    owner_);
     KeepPlaced(&box);
     box.exec();
     ReturnFocus(owner_);
@@ -153,15 +153,15 @@ void QtMessageService::Show(std::string_view text, MessageIcon icon) {
 
 QString ToQtFilter(const FileFilter& filter) {
     // The label is shown whole on its own (the dialog hides the pattern part).
-    return FromUtf8(filter.label) + QStringLiteral(" (") + FromUtf8(filter.pattern) +
-           QLatin1Char(')');
+    return QString::fromUtf8(filter.label) + QStringLiteral(" (") +
+           QString::fromUtf8(filter.pattern) + QLatin1Char(')');
 }
 
 std::optional<std::string> QtSaveAsService::AskPath(const SaveAsRequest& request) {
     KeepNoDialogSettings();
     // Every Save As starts where the first one of a run does: Qt would
     // otherwise open the folder last shown by any file dialog of the run.
-    ReportFileDialog dialog(owner_, FromUtf8(request.title), QDir::currentPath());
+    ReportFileDialog dialog(owner_, QString::fromUtf8(request.title), QDir::currentPath());
     KeepPlaced(&dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -174,8 +174,8 @@ std::optional<std::string> QtSaveAsService::AskPath(const SaveAsRequest& request
         filters << ToQtFilter(filter);
     }
     dialog.SetOfferedFilters(filters);
-    dialog.setDefaultSuffix(FromUtf8(request.default_suffix));
-    dialog.selectFile(FromUtf8(request.initial_name));
+    dialog.setDefaultSuffix(QString::fromUtf8(request.default_suffix));
+    dialog.selectFile(QString::fromUtf8(request.initial_name));
     const int result = dialog.exec();
     ReturnFocus(owner_);
     if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {

@@ -16,8 +16,6 @@
 #include <string>
 #include <utility>
 
-#include "ui/framework/qt_text.h"
-
 namespace morvane {
 namespace {
 
@@ -29,11 +27,9 @@ class LowerCaseValidator : public QValidator {
     using QValidator::QValidator;
     State validate(QString& input, int& pos) const override {
         const QString lower = input.toLower();
-        if (lower != input) {
-            pos = std::clamp(pos + static_cast<int>(lower.size() - input.size()), 0,
-                             static_cast<int>(lower.size()));
-            input = lower;
-        }
+        pos = std::clamp(pos + static_cast<int>(lower.size() - input.size()), 0,
+                         static_cast<int>(lower.size()));
+        input = lower;
         return Acceptable;
     }
 };
@@ -61,16 +57,13 @@ void RegisterPicture(std::string_view name, PictureFunction draw) {
 }
 
 QWidget* MakeControl(const ControlSpec& row, QWidget* parent, QPlainTextEdit* text_box) {
-    const QString text = FromUtf8(row.text);
-    QWidget* control = nullptr;
     switch (row.kind) {
         case ControlKind::Label: {
-            auto* label = new QLabel(text, parent);
+            auto* label = new QLabel(QString::fromUtf8(row.text), parent);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setWordWrap(WrapsText(row));
             label->setTextFormat(Qt::PlainText);
-            control = label;
-            break;
+            return label;
         }
         case ControlKind::Edit: {
             auto* edit = new QLineEdit(parent);
@@ -81,14 +74,11 @@ QWidget* MakeControl(const ControlSpec& row, QWidget* parent, QPlainTextEdit* te
                 edit->setValidator(new QRegularExpressionValidator(
                     QRegularExpression(QStringLiteral("[0-9]*")), edit));
             }
-            control = edit;
-            break;
+            return edit;
         }
         case ControlKind::Button:
-        case ControlKind::DefaultButton: {
-            control = new QPushButton(text, parent);
-            break;
-        }
+        case ControlKind::DefaultButton:
+            return new QPushButton(QString::fromUtf8(row.text), parent);
         case ControlKind::ReadOnlyField: {
             auto* field = new QLineEdit(parent);
             field->setReadOnly(true);
@@ -99,37 +89,30 @@ QWidget* MakeControl(const ControlSpec& row, QWidget* parent, QPlainTextEdit* te
             QPalette palette = field->palette();
             palette.setColor(QPalette::Base, Qt::transparent);
             field->setPalette(palette);
-            control = field;
-            break;
+            return field;
         }
-        case ControlKind::TextBox: {
-            QPlainTextEdit* box = text_box;
-            box->setReadOnly(true);
-            box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-            box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-            box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-            box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            box->setTabChangesFocus(true);
+        case ControlKind::TextBox:
+            text_box->setReadOnly(true);
+            text_box->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                              Qt::TextSelectableByKeyboard);
+            text_box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            text_box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            text_box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            text_box->setTabChangesFocus(true);
             if ((row.flags & kKeepsEnter) != 0) {
-                box->installEventFilter(new KeepEnter(box));
+                text_box->installEventFilter(new KeepEnter(text_box));
             }
-            control = box;
-            break;
-        }
+            return text_box;
         case ControlKind::Picture: {
             auto* picture = new QLabel(parent);
             if (const auto it = Pictures().find(row.text); it != Pictures().end()) {
                 picture->setPixmap(it->second(parent->devicePixelRatioF()));
             }
             picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            control = picture;
-            break;
+            return picture;
         }
     }
-    if (!row.accessible_name.empty()) {
-        control->setAccessibleName(FromUtf8(row.accessible_name));
-    }
-    return control;
+    return nullptr;
 }
 
 }  // namespace morvane

@@ -23,7 +23,7 @@ using PictureFunction = std::function<QPixmap(qreal device_pixel_ratio)>;
 void RegisterPicture(std::string_view name, PictureFunction draw);
 
 // The widget for `row`, a child of `parent`; a TextBox row dresses
-// `text_box`, which the caller made.
+// `text_box`, which the caller made. Its accessible name is the caller's.
 QWidget* MakeControl(const ControlSpec& row, QWidget* parent, QPlainTextEdit* text_box);
 
 }  // namespace morvane

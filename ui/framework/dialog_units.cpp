@@ -7,8 +7,6 @@
 #include <QFontMetrics>
 #include <QRegularExpression>
 
-#include "ui/framework/qt_text.h"
-
 namespace morvane {
 namespace {
 
@@ -16,26 +14,21 @@ namespace {
 QString Drawn(std::string_view text) {
     static const QRegularExpression kMnemonic(QStringLiteral("&(.)"),
                                               QRegularExpression::DotMatchesEverythingOption);
-    return FromUtf8(text).replace(kMnemonic, QStringLiteral("\\1"));
+    return QString::fromUtf8(text).replace(kMnemonic, QStringLiteral("\\1"));
 }
 
 }  // namespace
 
 DialogUnits DialogUnits::Of(const QFont& font) {
     const QFontMetrics metrics(font);
-    const int average = metrics.horizontalAdvance(QStringLiteral(
-                            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
-                        26;
+    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const int average = metrics.horizontalAdvance(alphabet) / 26;
     return {(average + 1) / 2, metrics.height()};
 }
 
 DialogUnits DialogUnits::Fitting(const QFont& font, std::span<const ControlSpec> table) {
-    return Of(font).WideEnough(font, table).TallEnough(font, table);
-}
-
-DialogUnits DialogUnits::WideEnough(const QFont& font, std::span<const ControlSpec> table) const {
     const QFontMetrics metrics(font);
-    DialogUnits units = *this;
+    DialogUnits units = Of(font);
     for (const ControlSpec& row : table) {
         const bool one_line_label = row.kind == ControlKind::Label && !WrapsText(row);
         const bool button =
@@ -45,18 +38,12 @@ DialogUnits DialogUnits::WideEnough(const QFont& font, std::span<const ControlSp
             (row.flags & kGrowToText) != 0) {
             continue;
         }
-        const int padding = button ? metrics.height() : 0;
-        const int needed = metrics.horizontalAdvance(Drawn(row.text)) + padding;
+        const int needed =
+            metrics.horizontalAdvance(Drawn(row.text)) + (button ? metrics.height() : 0);
         while (units.ToPixels(row.rect).width() < needed) {
             ++units.base_x;
         }
     }
-    return units;
-}
-
-DialogUnits DialogUnits::TallEnough(const QFont& font, std::span<const ControlSpec> table) const {
-    const QFontMetrics metrics(font);
-    DialogUnits units = *this;
     for (const ControlSpec& row : table) {
         if (row.kind != ControlKind::Label || row.text.empty() || row.rect.width <= 0 ||
             row.rect.height <= 0) {
@@ -72,14 +59,6 @@ DialogUnits DialogUnits::TallEnough(const QFont& font, std::span<const ControlSp
         }
     }
     return units;
-}
-
-QRect DialogUnits::ToPixels(const DlgRect& r) const {
-    const int left = ToPixelsX(r.x);
-    const int top = ToPixelsY(r.y);
-    const int right = ToPixelsX(r.x + r.width);
-    const int bottom = ToPixelsY(r.y + r.height);
-    return {left, top, right - left, bottom - top};
 }
 
 }  // namespace morvane

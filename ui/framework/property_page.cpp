@@ -15,14 +15,9 @@
 #include <algorithm>
 
 #include "ui/framework/controls.h"
-#include "ui/framework/qt_text.h"
 
 namespace morvane {
 namespace {
-
-bool TakesFocus(ControlKind kind) {
-    return kind != ControlKind::Label && kind != ControlKind::Picture;
-}
 
 // The field a label names for a screen reader: the nearest entry or read-only
 // field that starts right of the label's start on the same line. Its "&" key
@@ -47,6 +42,14 @@ std::size_t FieldBeside(std::span<const ControlSpec> table, std::size_t label) {
 
 CPropertyPage::CPropertyPage(const PageLayout& layout) : layout_(layout) {}
 
+template <class Pick>
+QWidget* CPropertyPage::FirstControl(std::size_t from, Pick pick) const {
+    const auto rest = layout_.table.subspan(from);
+    const auto index =
+        from + static_cast<std::size_t>(std::ranges::find_if(rest, pick) - rest.begin());
+    return index < controls_.size() ? controls_[index] : nullptr;
+}
+
 QSize CPropertyPage::sizeHint() const {
     return Units().ToPixels(layout_.size).size();
 }
@@ -60,13 +63,7 @@ QPlainTextEdit* CPropertyPage::NewTextBox() {
 }
 
 QWidget* CPropertyPage::GetDlgItem(int id) const {
-    const auto it = std::find_if(layout_.table.begin(), layout_.table.end(),
-                                 [id](const ControlSpec& row) { return row.id == id; });
-    return Control(static_cast<std::size_t>(it - layout_.table.begin()));
-}
-
-QWidget* CPropertyPage::Control(std::size_t index) const {
-    return index < controls_.size() ? controls_[index] : nullptr;
+    return FirstControl(0, [id](const auto& row) { return row.id == id; });
 }
 
 std::string CPropertyPage::GetDlgItemText(int id) const {
@@ -83,27 +80,26 @@ std::string CPropertyPage::GetDlgItemText(int id) const {
 void CPropertyPage::SetDlgItemText(int id, std::string_view text) {
     QWidget* control = GetDlgItem(id);
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        edit->setText(FromUtf8(text));
+        edit->setText(QString::fromUtf8(text));
         if (edit->isReadOnly()) {
             edit->setCursorPosition(0);  // show the start of a long text, as a label would
             SetDlgItemTip(id, "");
         }
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
-        box->setPlainText(FromUtf8(text));
+        box->setPlainText(QString::fromUtf8(text));
     }
 }
 
 void CPropertyPage::SetDlgItemTip(int id, std::string_view tip) {
     if (QWidget* control = GetDlgItem(id)) {
-        control->setToolTip(FromUtf8(tip));
-        control->setAccessibleDescription(FromUtf8(tip));
+        control->setToolTip(QString::fromUtf8(tip));
+        control->setAccessibleDescription(QString::fromUtf8(tip));
     }
 }
 
 void CPropertyPage::GotoDlgCtrl(int id) {
     // A hidden page must not take the keyboard focus away from the shown one.
-    QWidget* control = GetDlgItem(id);
-    if (control != nullptr && control->isVisible()) {
+    if (QWidget* control = GetDlgItem(id); control != nullptr && control->isVisible()) {
         control->setFocus(Qt::OtherFocusReason);
     }
 }
@@ -115,16 +111,14 @@ void CPropertyPage::LimitText(int id, int max_length) {
 }
 
 QPushButton* CPropertyPage::DefaultButton() const {
-    const auto it = std::find_if(layout_.table.begin(), layout_.table.end(), [](const auto& row) {
-        return row.kind == ControlKind::DefaultButton;
-    });
     return qobject_cast<QPushButton*>(
-        Control(static_cast<std::size_t>(it - layout_.table.begin())));
+        FirstControl(0, [](const auto& row) { return row.kind == ControlKind::DefaultButton; }));
 }
 
 bool CPropertyPage::ActivateMnemonic(const QKeySequence& key) {
     for (std::size_t i = 0; i < controls_.size(); ++i) {
-        if (QKeySequence::mnemonic(FromUtf8(layout_.table[i].text)) == key && Activate(i, false)) {
+        if (QKeySequence::mnemonic(QString::fromUtf8(layout_.table[i].text)) == key &&
+            Activate(i, false)) {
             return true;
         }
     }
@@ -139,15 +133,11 @@ bool CPropertyPage::Activate(std::size_t index, bool click_target) {
         return false;
     }
     target->setFocus(Qt::ShortcutFocusReason);
-    auto* clicked = qobject_cast<QAbstractButton*>(target);
-    if (clicked != nullptr && (button || click_target)) {
+    if (auto* clicked = qobject_cast<QAbstractButton*>(target);
+        clicked != nullptr && (button || click_target)) {
         clicked->animateClick();
     }
     return true;
-}
-
-void CPropertyPage::OnInitDialog() {
-    DoDataExchange();
 }
 
 void CPropertyPage::showEvent(QShowEvent* event) {
@@ -197,25 +187,21 @@ bool CPropertyPage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QWidget* CPropertyPage::MnemonicTarget(std::size_t label) const {
-    const auto rows = layout_.table;
-    if (rows[label].kind != ControlKind::Label) {
+    if (layout_.table[label].kind != ControlKind::Label) {
         return nullptr;
     }
-    const auto next =
-        std::find_if(rows.begin() + static_cast<std::ptrdiff_t>(label) + 1, rows.end(),
-                     [](const auto& row) { return TakesFocus(row.kind); });
-    return Control(static_cast<std::size_t>(next - rows.begin()));
+    return FirstControl(label + 1, [](const auto& row) {
+        return row.kind != ControlKind::Label && row.kind != ControlKind::Picture;
+    });
 }
 
 void CPropertyPage::Dispatch(int id, ControlEvent event) {
-    const auto it = handlers_.find({id, event});
-    if (it != handlers_.end()) {
+    if (const auto it = handlers_.find({id, event}); it != handlers_.end()) {
         it->second();
     }
 }
 
 void CPropertyPage::CreateControls() {
-    controls_.reserve(layout_.table.size());
     for (const ControlSpec& row : layout_.table) {
         controls_.push_back(CreateControl(row));
     }
@@ -235,15 +221,14 @@ void CPropertyPage::CreateControls() {
             label->setBuddy(MnemonicTarget(i));
         }
     }
-    for (QWidget* control : controls_) {
-        control->show();
-    }
 }
 
 QWidget* CPropertyPage::CreateControl(const ControlSpec& row) {
-    const QRect rect = units_.ToPixels(row.rect);
     QWidget* control =
         MakeControl(row, this, row.kind == ControlKind::TextBox ? NewTextBox() : nullptr);
+    if (!row.accessible_name.empty()) {
+        control->setAccessibleName(QString::fromUtf8(row.accessible_name));
+    }
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         if (!edit->isReadOnly()) {
             connect(edit, &QLineEdit::textChanged, this,
@@ -254,13 +239,14 @@ QWidget* CPropertyPage::CreateControl(const ControlSpec& row) {
         connect(button, &QPushButton::clicked, this,
                 [this, id = row.id] { Dispatch(id, ControlEvent::Clicked); });
     }
-    QRect geometry = rect;
+    QRect geometry = units_.ToPixels(row.rect);
     if (row.kind == ControlKind::Picture) {
         geometry.setSize(control->sizeHint());  // its own size, whatever the rectangle says
     } else if ((row.flags & kGrowToText) != 0) {
-        geometry.setWidth(std::max(rect.width(), control->sizeHint().width()));
+        geometry.setWidth(std::max(geometry.width(), control->sizeHint().width()));
     }
     control->setGeometry(geometry);
+    control->show();
     return control;
 }
 

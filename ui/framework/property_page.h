@@ -70,7 +70,7 @@ class CPropertyPage : public QWidget {
   protected:
     // Runs once, right after the controls are created on first show; the
     // base runs DoDataExchange.
-    virtual void OnInitDialog();
+    virtual void OnInitDialog() { DoDataExchange(); }
     virtual void DoDataExchange() {}
     // Runs on every (non-spontaneous) show and hide of the page.
     virtual void OnShowWindow() {}
@@ -95,10 +95,12 @@ class CPropertyPage : public QWidget {
     QWidget* CreateControl(const ControlSpec& row);
     // Runs the control's "&" key; `click_target` clicks a button a label sends it to.
     bool Activate(std::size_t index, bool click_target);
-    // The widget of the table's row `index`; null if none.
-    [[nodiscard]] QWidget* Control(std::size_t index) const;
     // Where a label's "&" key sends the focus: the next control in Tab order.
     [[nodiscard]] QWidget* MnemonicTarget(std::size_t label) const;
+    // The control of the first row from `from` on that `pick` picks; null if
+    // none, or before the controls exist.
+    template <class Pick>
+    [[nodiscard]] QWidget* FirstControl(std::size_t from, Pick pick) const;
     void Dispatch(int id, ControlEvent event);
 
     PageLayout layout_;

@@ -9,12 +9,8 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QShortcutEvent>
-#include <QTabWidget>
 #include <QVBoxLayout>
 #include <utility>
-
-#include "ui/framework/property_page.h"
-#include "ui/framework/qt_text.h"
 
 namespace morvane {
 namespace {
@@ -24,28 +20,29 @@ namespace {
 class Slot : public QWidget {
   public:
     Slot(const PageLayout& layout, std::function<CPropertyPage*()> make, CPropertySheet* sheet)
-        : layout(layout), make(std::move(make)), sheet_(sheet) {}
-    [[nodiscard]] QSize sizeHint() const override {
-        return sheet_->Units().ToPixels(layout.size).size();
-    }
+        : sheet(sheet), size(layout.size), make(std::move(make)) {}
+    [[nodiscard]] QSize sizeHint() const override { return sheet->Units().ToPixels(size).size(); }
     // Made before the tab's focus moves into it, as if it had always been there.
     void showEvent(QShowEvent* /*event*/) override {
-        sheet_->Page(sheet_->TabControl()->indexOf(this));
+        sheet->Page(sheet->TabControl()->indexOf(this));
     }
     void resizeEvent(QResizeEvent* /*event*/) override {
-        if (room != nullptr) {
+        for (QWidget* room : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             room->setGeometry(rect());
         }
     }
 
-    PageLayout layout;
+    CPropertySheet* sheet;
+    DlgRect size;
     std::function<CPropertyPage*()> make;
     CPropertyPage* page = nullptr;
-    QWidget* room = nullptr;
-
-  private:
-    CPropertySheet* sheet_;
 };
+
+void MakeDefault(const CPropertyPage* page) {
+    if (QPushButton* button = page != nullptr ? page->DefaultButton() : nullptr) {
+        button->setDefault(true);
+    }
+}
 
 }  // namespace
 
@@ -55,7 +52,7 @@ CPropertySheet::CPropertySheet(std::string_view caption, QWidget* parent, int fi
       // Plain-text buttons: no icon-theme lookup at start-up.
       ok_(new QPushButton(tr("OK"), this)),
       first_page_(first_page) {
-    setWindowTitle(FromUtf8(caption));
+    setWindowTitle(QString::fromUtf8(caption));
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(ok_, QDialogButtonBox::AcceptRole);
     buttons->addButton(new QPushButton(tr("Cancel"), this), QDialogButtonBox::RejectRole);
@@ -72,14 +69,12 @@ CPropertySheet::CPropertySheet(std::string_view caption, QWidget* parent, int fi
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(tabs_, &QTabWidget::currentChanged, this, [this] { MakePageButtonDefault(); });
-    for (const auto& [key, step] :
-         {std::pair{Qt::Key_PageDown, 1}, std::pair{Qt::Key_PageUp, -1}}) {
-        connect(new QShortcut(QKeySequence(Qt::CTRL | key), this), &QShortcut::activated, this,
-                [this, step = step] {
-                    const int count = tabs_->count();
-                    SetActivePage((tabs_->currentIndex() + step + count) % count);
-                });
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] { MakeDefault(ActivePage()); });
+    for (const int step : {1, -1}) {
+        const QKeySequence key(Qt::CTRL | (step > 0 ? Qt::Key_PageDown : Qt::Key_PageUp));
+        connect(new QShortcut(key, this), &QShortcut::activated, this, [this, step] {
+            SetActivePage((tabs_->currentIndex() + step + tabs_->count()) % tabs_->count());
+        });
     }
     // Mnemonic clashes between a tab caption and a page control arrive as
     // ambiguous shortcuts, which Qt would leave unresolved.
@@ -87,21 +82,9 @@ CPropertySheet::CPropertySheet(std::string_view caption, QWidget* parent, int fi
 }
 
 void CPropertySheet::AddPage(const PageLayout& layout, std::function<CPropertyPage*()> make) {
-    units_.reset();
-    tabs_->addTab(new Slot(layout, std::move(make), this), FromUtf8(layout.caption));
-}
-
-DialogUnits CPropertySheet::Units() const {
-    if (!units_) {
-        units_ = DialogUnits::Of(font());
-        for (int i = 0; i < tabs_->count(); ++i) {
-            units_ = units_->WideEnough(font(), static_cast<Slot*>(tabs_->widget(i))->layout.table);
-        }
-        for (int i = 0; i < tabs_->count(); ++i) {
-            units_ = units_->TallEnough(font(), static_cast<Slot*>(tabs_->widget(i))->layout.table);
-        }
-    }
-    return *units_;
+    units_ = {};
+    rows_.insert(rows_.end(), layout.table.begin(), layout.table.end());
+    tabs_->addTab(new Slot(layout, std::move(make), this), QString::fromUtf8(layout.caption));
 }
 
 CPropertyPage* CPropertySheet::Page(int index) {
@@ -110,10 +93,10 @@ CPropertyPage* CPropertySheet::Page(int index) {
         slot->page = slot->make();
         slot->page->SetUnits(Units());
         slot->page->resize(slot->page->sizeHint());
-        slot->room = RoomFor(slot->page);
-        slot->room->setParent(slot);
-        slot->room->setGeometry(slot->rect());
-        slot->room->show();
+        QWidget* room = RoomFor(slot->page);
+        room->setParent(slot);
+        room->setGeometry(slot->rect());
+        room->show();
     }
     return slot != nullptr ? slot->page : nullptr;
 }
@@ -123,19 +106,14 @@ CPropertyPage* CPropertySheet::ActivePage() const {
     return slot != nullptr ? slot->page : nullptr;
 }
 
-void CPropertySheet::SetActivePage(int index) {
-    tabs_->setCurrentIndex(index);
-}
-
 void CPropertySheet::showEvent(QShowEvent* event) {
-    if (!initialised_) {
-        initialised_ = true;
-        SetActivePage(first_page_);
+    if (first_page_) {
+        SetActivePage(*std::exchange(first_page_, std::nullopt));
         OnInitDialog();
     }
     QDialog::showEvent(event);
     OnShowWindow();
-    MakePageButtonDefault();
+    MakeDefault(ActivePage());
 }
 
 void CPropertySheet::hideEvent(QHideEvent* event) {
@@ -143,37 +121,23 @@ void CPropertySheet::hideEvent(QHideEvent* event) {
     OnShowWindow();
 }
 
-void CPropertySheet::MakePageButtonDefault() {
-    const CPropertyPage* page = ActivePage();
-    if (QPushButton* button = page != nullptr ? page->DefaultButton() : nullptr) {
-        button->setDefault(true);
-    }
-}
-
 bool CPropertySheet::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Shortcut) {
-        auto* shortcut = static_cast<QShortcutEvent*>(event);
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (shortcut->isAmbiguous() && widget != nullptr && widget->window() == this &&
-            ResolveMnemonic(shortcut->key())) {
+    if (event->type() == QEvent::Shortcut && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this &&
+        static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+        const QKeySequence key = static_cast<QShortcutEvent*>(event)->key();
+        // The shown page's own controls win over the tab captions.
+        if (CPropertyPage* page = ActivePage(); page != nullptr && page->ActivateMnemonic(key)) {
             return true;
+        }
+        for (int i = 0; i < tabs_->count(); ++i) {
+            if (QKeySequence::mnemonic(tabs_->tabText(i)) == key) {
+                SetActivePage(i);
+                return true;
+            }
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-bool CPropertySheet::ResolveMnemonic(const QKeySequence& key) {
-    // The shown page's own controls win over the tab captions.
-    if (CPropertyPage* page = ActivePage(); page != nullptr && page->ActivateMnemonic(key)) {
-        return true;
-    }
-    for (int i = 0; i < tabs_->count(); ++i) {
-        if (QKeySequence::mnemonic(tabs_->tabText(i)) == key) {
-            SetActivePage(i);
-            return true;
-        }
-    }
-    return false;
 }
 
 }  // namespace morvane

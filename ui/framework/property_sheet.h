@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "ui/framework/property_page.h"
 
@@ -32,10 +33,15 @@ class CPropertySheet : public QDialog {
     [[nodiscard]] CPropertyPage* ActivePage() const;
     // The page of a tab, made now if it was not yet; null for no tab.
     CPropertyPage* Page(int index);
-    void SetActivePage(int index);
+    void SetActivePage(int index) { tabs_->setCurrentIndex(index); }
     // The units every page is laid out in, fitted once to all pages' tables:
     // as wide as the widest needs, then as tall as each needs at that width.
-    [[nodiscard]] DialogUnits Units() const;
+    [[nodiscard]] DialogUnits Units() const {
+        if (units_.base_x == 0) {
+            units_ = DialogUnits::Fitting(font(), rows_);
+        }
+        return units_;
+    }
 
   protected:
     // Runs once, when the window and its buttons first exist (first show).
@@ -50,14 +56,11 @@ class CPropertySheet : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void MakePageButtonDefault();
-    bool ResolveMnemonic(const QKeySequence& key);
-
     QTabWidget* tabs_;
     QPushButton* ok_;
-    int first_page_;
-    bool initialised_ = false;
-    mutable std::optional<DialogUnits> units_;
+    std::optional<int> first_page_;  // none once the window was first shown
+    std::vector<ControlSpec> rows_;  // all pages' tables, which share one set of units
+    mutable DialogUnits units_;      // none until first asked for
 };
 
 }  // namespace morvane

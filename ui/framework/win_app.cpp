@@ -10,14 +10,7 @@ namespace morvane {
 
 int CWinApp::Run(int& argc, char** argv) {
     const QApplication app(argc, argv);
-    if (InitInstance()) {
-        return QApplication::exec();
-    }
-    return 0;
-}
-
-QString CWinApp::AppName() {
-    return AppNameFromPath(QCoreApplication::applicationFilePath());
+    return InitInstance() ? QApplication::exec() : 0;
 }
 
 QString AppNameFromPath(const QString& path) {

@@ -10,7 +10,6 @@
 #include "catalogue/catalogue.h"
 #include "ui/desktop/field_tip.h"
 #include "ui/desktop/text_box.h"
-#include "ui/framework/qt_text.h"
 #include "ui/pages/page_frame.h"
 
 namespace morvane {
@@ -46,7 +45,7 @@ void AnalysisPage::SetDlgItemWorking(int id, const Working& working) {
     if (QWidget* field = GetDlgItem(id)) {
         QStringList pieces;
         for (const std::string& piece : WorkingPieces(working)) {
-            pieces.append(FromUtf8(piece));
+            pieces.append(QString::fromUtf8(piece));
         }
         SetTipPieces(field, pieces);
     }
