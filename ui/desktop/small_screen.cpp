@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QInputMethod>
 #include <QLayout>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
@@ -71,14 +72,15 @@ class Room : public QScrollArea {
     }
 
   private:
-    // Never sideways for want of a scroll bar's width: the text boxes, which
-    // wrap, give up what the page lacks, down to the other controls' edge.
+    // Never sideways for want of a scroll bar's width: the text fields and
+    // boxes give up what the page lacks, down to the other controls' edge.
     void FitWidth() {
         const int natural = widget()->sizeHint().width();
         int width = viewport()->width();
         QList<QWidget*> boxes;
         for (QWidget* child : widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (qobject_cast<QAbstractScrollArea*>(child) == nullptr) {
+            if (qobject_cast<QAbstractScrollArea*>(child) == nullptr &&
+                qobject_cast<QLineEdit*>(child) == nullptr) {
                 width = std::max(width, child->geometry().right() + 1);
             } else {
                 boxes.append(child);
@@ -91,7 +93,9 @@ class Room : public QScrollArea {
             if (!box->property(kLaidOut).isValid()) {
                 box->setProperty(kLaidOut, box->width());
             }
-            box->resize(box->property(kLaidOut).toInt() - (natural - width), box->height());
+            box->resize(std::max(box->property(kLaidOut).toInt() - (natural - width),
+                                 box->minimumSizeHint().width()),
+                        box->height());
         }
         widget()->resize(width, widget()->height());
     }
