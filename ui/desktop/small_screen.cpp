@@ -2,15 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/desktop/small_screen.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QInputMethod>
 #include <QLayout>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
+#include <algorithm>
 
 #include "ui/desktop/placement.h"
 
@@ -25,6 +28,7 @@ class Room : public QScrollArea {
         setFrameShape(QFrame::NoFrame);
         setFocusPolicy(Qt::NoFocus);  // no stop of its own in the Tab order
         setWidget(page);
+        page->installEventFilter(this);  // its controls come on its first show
         // Drawn over the tab's pane, as a page is without an area around it.
         page->setAutoFillBackground(false);
         viewport()->setAutoFillBackground(false);
@@ -51,12 +55,49 @@ class Room : public QScrollArea {
     // its size, leaves the page scrolled to its end).
     bool viewportEvent(QEvent* event) override {
         if (event->type() == QEvent::Resize) {
+            FitWidth();
             verticalScrollBar()->setValue(0);
             if (QWidget* focused = QApplication::focusWidget(); focused != nullptr) {
                 Reveal(focused, true);
             }
         }
         return QScrollArea::viewportEvent(event);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == widget() && event->type() == QEvent::ChildPolished) {
+            FitWidth();
+        }
+        return QScrollArea::eventFilter(watched, event);
+    }
+
+  private:
+    // Never sideways for want of a scroll bar's width: the text fields and
+    // boxes give up what the page lacks, down to the other controls' edge.
+    void FitWidth() {
+        const int natural = widget()->sizeHint().width();
+        int width = viewport()->width();
+        QList<QWidget*> boxes;
+        for (QWidget* child : widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (qobject_cast<QAbstractScrollArea*>(child) == nullptr &&
+                qobject_cast<QLineEdit*>(child) == nullptr) {
+                width = std::max(width, child->geometry().right() + 1);
+            } else {
+                boxes.append(child);
+            }
+        }
+        width = std::min(width, natural);
+        for (QWidget* box : boxes) {
+            // Its width as laid out, kept the first time it is seen.
+            const char* const kLaidOut = "laidOutWidth";
+            if (!box->property(kLaidOut).isValid()) {
+                box->setProperty(kLaidOut, box->width());
+            }
+            box->resize(std::max(box->property(kLaidOut).toInt() - (natural - width),
+                                 box->minimumSizeHint().width()),
+                        box->height());
+        }
+        widget()->resize(width, widget()->height());
     }
 };
 
