@@ -10,7 +10,7 @@
 #include <functional>
 #include <string_view>
 
-#include "ui/framework/control_spec.h"
+#include "ui/framework/control_table.h"
 
 class QPlainTextEdit;
 class QWidget;

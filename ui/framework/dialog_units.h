@@ -9,7 +9,7 @@
 #include <QRect>
 #include <span>
 
-#include "ui/framework/control_spec.h"
+#include "ui/framework/control_table.h"
 
 class QFont;
 

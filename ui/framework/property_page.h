@@ -18,7 +18,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/framework/control_spec.h"
+#include "ui/framework/control_table.h"
 #include "ui/framework/dialog_units.h"
 
 class QPlainTextEdit;

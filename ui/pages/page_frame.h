@@ -8,7 +8,7 @@
 
 #include <string_view>
 
-#include "ui/framework/control_spec.h"
+#include "ui/framework/control_table.h"
 
 namespace morvane {
 
