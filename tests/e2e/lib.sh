@@ -72,3 +72,26 @@ start_display() {
   export XDG_RUNTIME_DIR="$work/runtime"
   mkdir -m 700 "$XDG_RUNTIME_DIR"
 }
+
+# Weston nested in the display, as one window, without animations (a closed
+# window gives up the keyboard at once rather than after its fade) and
+# without an on-screen keyboard over the program.
+#   start_weston SOCKET HEIGHT PANEL   (PANEL: top, or none)
+start_weston() {
+  cat >"$work/weston.ini" <<INI
+[core]
+idle-time=0
+[shell]
+panel-position=$3
+animation=none
+close-animation=none
+startup-animation=none
+focus-animation=none
+[input-method]
+path=
+INI
+  weston --config="$work/weston.ini" --backend=x11-backend.so --use-pixman \
+    --width=1024 --height="$2" --socket="$1" --debug --log="$work/weston.log" 2>/dev/null &
+  pids+=($!)
+  poll test -S "$XDG_RUNTIME_DIR/$1" || fail "weston did not start: $(cat "$work/weston.log")"
+}

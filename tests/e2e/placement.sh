@@ -148,20 +148,7 @@ kill "$wm_pid"
 # Qt offers the whole output as free there; the window must still end
 # inside it, OK and Cancel with it.
 if [ -e "${MORVANE_QT_PLUGINS:-}/platforms/libqwayland-generic.so" ] && command -v weston-debug >/dev/null; then
-  cat >"$work/weston.ini" <<'EOF'
-[core]
-idle-time=0
-[shell]
-panel-position=top
-animation=none
-startup-animation=none
-[input-method]
-path=
-EOF
-  weston --config="$work/weston.ini" --backend=x11-backend.so --use-pixman \
-    --width=1024 --height=600 --socket=morvane-placement --log="$work/weston.log" --debug 2>/dev/null &
-  pids+=($!)
-  poll test -S "$XDG_RUNTIME_DIR/morvane-placement" || fail "weston did not start"
+  start_weston morvane-placement 600 top
   # Where the compositor shows the window: the top and bottom of its view.
   view() {
     WAYLAND_DISPLAY=morvane-placement weston-debug scene-graph 2>/dev/null |

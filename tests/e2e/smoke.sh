@@ -50,24 +50,7 @@ case "$platform" in
     ;;
   wayland)
     export QT_QPA_PLATFORM=wayland
-    # No animations: a closed window gives up the keyboard at once rather
-    # than after its fade. No on-screen keyboard over the window either.
-    cat >"$work/weston.ini" <<'EOF'
-[core]
-idle-time=0
-[shell]
-panel-position=none
-animation=none
-close-animation=none
-startup-animation=none
-focus-animation=none
-[input-method]
-path=
-EOF
-    weston --config="$work/weston.ini" --backend=x11-backend.so --use-pixman \
-      --width=1024 --height=768 --socket=morvane-e2e --debug --log="$work/weston.log" 2>/dev/null &
-    pids+=($!)
-    poll test -S "$XDG_RUNTIME_DIR/morvane-e2e" || fail "weston did not start: $(cat "$work/weston.log")"
+    start_weston morvane-e2e 768 none
     export WAYLAND_DISPLAY=morvane-e2e
     compositor=$(poll xdotool search --class '^Weston Compositor$') || fail "no weston window"
     xdotool windowfocus --sync "$compositor"
