@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTabBar>
+#include <algorithm>
 #include <map>
 
 namespace morvane {
@@ -36,40 +37,29 @@ class TabAccessible : public QAccessibleInterface, public QAccessibleActionInter
     int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
 
     QString text(QAccessible::Text t) const override {
-        if (!isValid()) {
+        if (!isValid() || (t != QAccessible::Name && t != QAccessible::Accelerator)) {
             return {};
         }
-        switch (t) {
-            case QAccessible::Name:
-                return WithoutMnemonic(bar_->tabText(index_));
-            case QAccessible::Accelerator:
-                return QKeySequence::mnemonic(bar_->tabText(index_))
-                    .toString(QKeySequence::NativeText);
-            default:
-                return {};
-        }
+        const QString caption = bar_->tabText(index_);
+        return t == QAccessible::Name
+                   ? WithoutMnemonic(caption)
+                   : QKeySequence::mnemonic(caption).toString(QKeySequence::NativeText);
     }
     void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
 
     QRect rect() const override {
-        if (!isValid()) {
-            return {};
-        }
-        const QRect tab = bar_->tabRect(index_);
-        return {bar_->mapToGlobal(tab.topLeft()), tab.size()};
+        return isValid() ? bar_->tabRect(index_).translated(bar_->mapToGlobal(QPoint())) : QRect();
     }
     QAccessible::Role role() const override { return QAccessible::PageTab; }
     QAccessible::State state() const override {
-        if (!isValid()) {
-            QAccessible::State invalid;
-            invalid.invalid = true;
-            return invalid;
+        QAccessible::State state;
+        state.invalid = !isValid();
+        if (isValid()) {
+            state = parent()->state();
+            state.selectable = true;
+            state.selected = index_ == bar_->currentIndex();
+            state.focused = state.selected && bar_->hasFocus();
         }
-        QAccessible::State state = parent()->state();
-        const bool shown = index_ == bar_->currentIndex();
-        state.selectable = true;
-        state.selected = shown;
-        state.focused = shown && bar_->hasFocus();
         return state;
     }
 
@@ -119,12 +109,9 @@ class TabBarAccessible : public QAccessibleWidget {
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
         const QAccessible::Id id = QAccessible::uniqueId(const_cast<QAccessibleInterface*>(child));
-        for (const auto& [index, tab] : tabs_) {
-            if (tab == id) {
-                return index;
-            }
-        }
-        return -1;
+        const auto it = std::find_if(tabs_.begin(), tabs_.end(),
+                                     [id](const auto& tab) { return tab.second == id; });
+        return it != tabs_.end() ? it->first : -1;
     }
     QAccessibleInterface* focusChild() const override {
         return bar()->hasFocus() ? child(bar()->currentIndex()) : nullptr;
@@ -145,20 +132,14 @@ class TabBarAccessible : public QAccessibleWidget {
 
 QAccessibleInterface* TabBarFactory(const QString& class_name, QObject* object) {
     auto* bar = qobject_cast<QTabBar*>(object);
-    if (bar != nullptr && class_name == QLatin1String("QTabBar")) {
-        return new TabBarAccessible(bar);
-    }
-    return nullptr;
+    return bar != nullptr && class_name == QLatin1String("QTabBar") ? new TabBarAccessible(bar)
+                                                                    : nullptr;
 }
 
 }  // namespace
 
 void InstallAccessibleTabBar() {
-    static bool installed = false;
-    if (!installed) {
-        installed = true;
-        QAccessible::installFactory(TabBarFactory);
-    }
+    QAccessible::installFactory(TabBarFactory);  // installs a factory only once
 }
 
 }  // namespace morvane

@@ -40,8 +40,7 @@ class FieldTip : public QObject {
   public:
     explicit FieldTip(QWidget* field) : QObject(field), field_(field) {
         setObjectName(kName);
-        timer_.setSingleShot(true);
-        timer_.setInterval(0);
+        timer_.setSingleShot(true);  // at once, after the focus change
         // The focus change that follows a FocusIn event hides any tip shown
         // during it: shown once the focus has settled, if it stays there.
         connect(&timer_, &QTimer::timeout, this, [this] {
@@ -63,14 +62,12 @@ class FieldTip : public QObject {
         if (field_->toolTip().isEmpty()) {
             return false;
         }
-        if (event->type() == QEvent::ToolTip) {
-            Show(static_cast<QHelpEvent*>(event)->globalPos(), Lines(), field_);
-            return true;
-        }
         if (event->type() == QEvent::FocusIn) {
             timer_.start();
+        } else if (event->type() == QEvent::ToolTip) {
+            Show(static_cast<QHelpEvent*>(event)->globalPos(), Lines(), field_);
         }
-        return false;
+        return event->type() == QEvent::ToolTip;
     }
 
   private:

@@ -16,11 +16,6 @@
 namespace morvane {
 namespace {
 
-QMargins Larger(const QMargins& a, const QMargins& b) {
-    return {std::max(a.left(), b.left()), std::max(a.top(), b.top()),
-            std::max(a.right(), b.right()), std::max(a.bottom(), b.bottom())};
-}
-
 class Placer : public QObject {
   public:
     Placer(QWidget* window, FitFunction fit)
@@ -58,7 +53,9 @@ class Placer : public QObject {
         for (const QWidget* other : QApplication::topLevelWidgets()) {
             if (other != window_ && other->isVisible() && other->windowHandle() != nullptr &&
                 other->windowType() != Qt::ToolTip && other->windowType() != Qt::Popup) {
-                frame = Larger(frame, other->windowHandle()->frameMargins());
+                const QMargins b = other->windowHandle()->frameMargins();
+                frame = {std::max(frame.left(), b.left()), std::max(frame.top(), b.top()),
+                         std::max(frame.right(), b.right()), std::max(frame.bottom(), b.bottom())};
             }
         }
         return frame;
@@ -106,13 +103,11 @@ QSize FittingSize(const QRect& available, const QMargins& frame, const QSize& si
 }
 
 QRect CentredGeometry(const QRect& available, const QMargins& frame, const QSize& size) {
-    const QSize framed = size.grownBy(frame);
-    int left = available.left() + (available.width() - framed.width()) / 2;
-    int top = available.top() + (available.height() - framed.height()) / 2;
     // Too large: the top-left corner, and so the title bar, stays inside.
-    left = std::max(left, available.left());
-    top = std::max(top, available.top());
-    return {QPoint(left + frame.left(), top + frame.top()), size};
+    const QSize spare = (available.size() - size.grownBy(frame)).expandedTo(QSize(0, 0));
+    return {available.topLeft() +
+                QPoint(spare.width() / 2 + frame.left(), spare.height() / 2 + frame.top()),
+            size};
 }
 
 void KeepPlaced(QWidget* window, FitFunction fit) {

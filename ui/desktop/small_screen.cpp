@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/desktop/small_screen.h"
 
-#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QInputMethod>
 #include <QLayout>

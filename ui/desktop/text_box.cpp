@@ -55,14 +55,13 @@ bool TextBox::event(QEvent* event) {
         return true;  // the frame layer draws the frame
     }
     const bool handled = QPlainTextEdit::event(event);
-    if (frame_ == nullptr) {
-        return handled;  // still being built
+    if (frame_ != nullptr) {  // else still being built
+        if (event->type() == QEvent::Resize) {
+            frame_->setGeometry(rect());
+        }
+        // The scroll bars are laid out, and raised, as the box changes.
+        frame_->raise();
     }
-    if (event->type() == QEvent::Resize) {
-        frame_->setGeometry(rect());
-    }
-    // The scroll bars are laid out, and raised, as the box changes.
-    frame_->raise();
     return handled;
 }
 
