@@ -50,12 +50,11 @@ class FieldTip : public QObject {
         });
         field->installEventFilter(this);
     }
-    static FieldTip* Of(QWidget* field) {
+    static void Set(QWidget* field, const QStringList& pieces) {
         auto* tip =
             dynamic_cast<FieldTip*>(field->findChild<QObject*>(kName, Qt::FindDirectChildrenOnly));
-        return tip != nullptr ? tip : new FieldTip(field);
+        (tip != nullptr ? tip : new FieldTip(field))->pieces_ = pieces;
     }
-    void SetPieces(const QStringList& pieces) { pieces_ = pieces; }
 
   protected:
     bool eventFilter(QObject* /*watched*/, QEvent* event) override {
@@ -130,7 +129,7 @@ QString TipLines(const QStringList& pieces, const QFontMetrics& metrics, int max
 }
 
 void SetTipPieces(QWidget* field, const QStringList& pieces) {
-    FieldTip::Of(field)->SetPieces(pieces);
+    FieldTip::Set(field, pieces);
 }
 
 }  // namespace morvane

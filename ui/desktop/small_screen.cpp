@@ -35,7 +35,7 @@ class Room : public QScrollArea {
     [[nodiscard]] QSize sizeHint() const override { return widget()->sizeHint(); }
 
     // `control` in view: all of it where it fits, else its text cursor.
-    void Reveal(QWidget* control, bool whole) {
+    void Reveal(const QWidget* control, bool whole) {
         if (!widget()->isAncestorOf(control)) {
             return;
         }
@@ -56,9 +56,7 @@ class Room : public QScrollArea {
         if (event->type() == QEvent::Resize) {
             FitWidth();
             verticalScrollBar()->setValue(0);
-            if (QWidget* focused = QApplication::focusWidget(); focused != nullptr) {
-                Reveal(focused, true);
-            }
+            Reveal(QApplication::focusWidget(), true);  // none: not in the page
         }
         return QScrollArea::viewportEvent(event);
     }
