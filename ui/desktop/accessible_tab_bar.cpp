@@ -9,7 +9,7 @@
 #include <QRegularExpression>
 #include <QTabBar>
 #include <algorithm>
-#include <map>
+#include <vector>
 
 namespace morvane {
 namespace {
@@ -37,13 +37,11 @@ class TabAccessible : public QAccessibleInterface, public QAccessibleActionInter
     int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
 
     QString text(QAccessible::Text t) const override {
-        if (!isValid() || (t != QAccessible::Name && t != QAccessible::Accelerator)) {
-            return {};
-        }
-        const QString caption = bar_->tabText(index_);
-        return t == QAccessible::Name
-                   ? WithoutMnemonic(caption)
-                   : QKeySequence::mnemonic(caption).toString(QKeySequence::NativeText);
+        const QString caption = isValid() ? bar_->tabText(index_) : QString();
+        return t == QAccessible::Name ? WithoutMnemonic(caption)
+               : t == QAccessible::Accelerator
+                   ? QKeySequence::mnemonic(caption).toString(QKeySequence::NativeText)
+                   : QString();
     }
     void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
 
@@ -84,34 +82,31 @@ class TabBarAccessible : public QAccessibleWidget {
   public:
     explicit TabBarAccessible(QTabBar* bar) : QAccessibleWidget(bar, QAccessible::PageTabList) {}
     ~TabBarAccessible() override {
-        for (const auto& [index, id] : tabs_) {
-            QAccessible::deleteAccessibleInterface(id);
+        for (const QAccessible::Id id : tabs_) {
+            if (id != 0) {
+                QAccessible::deleteAccessibleInterface(id);
+            }
         }
     }
-    TabBarAccessible(const TabBarAccessible&) = delete;
-    TabBarAccessible& operator=(const TabBarAccessible&) = delete;
-    TabBarAccessible(TabBarAccessible&&) = delete;
-    TabBarAccessible& operator=(TabBarAccessible&&) = delete;
 
     int childCount() const override { return bar()->count(); }
     QAccessibleInterface* child(int index) const override {
         if (index < 0 || index >= bar()->count()) {
             return nullptr;
         }
-        auto it = tabs_.find(index);
-        if (it == tabs_.end()) {
+        tabs_.resize(std::max(tabs_.size(), static_cast<size_t>(index) + 1), 0);
+        if (tabs_[index] == 0) {
             // Qt's registry owns the interface until the destructor below.
-            auto* tab = new TabAccessible(bar(), index);
             // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): owned as said above
-            it = tabs_.emplace(index, QAccessible::registerAccessibleInterface(tab)).first;
+            tabs_[index] =
+                QAccessible::registerAccessibleInterface(new TabAccessible(bar(), index));
         }
-        return QAccessible::accessibleInterface(it->second);
+        return QAccessible::accessibleInterface(tabs_[index]);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        const QAccessible::Id id = QAccessible::uniqueId(const_cast<QAccessibleInterface*>(child));
-        const auto it = std::find_if(tabs_.begin(), tabs_.end(),
-                                     [id](const auto& tab) { return tab.second == id; });
-        return it != tabs_.end() ? it->first : -1;
+        const auto it = std::find(tabs_.begin(), tabs_.end(),
+                                  QAccessible::uniqueId(const_cast<QAccessibleInterface*>(child)));
+        return it != tabs_.end() ? static_cast<int>(it - tabs_.begin()) : -1;
     }
     QAccessibleInterface* focusChild() const override {
         return bar()->hasFocus() ? child(bar()->currentIndex()) : nullptr;
@@ -127,7 +122,7 @@ class TabBarAccessible : public QAccessibleWidget {
   private:
     QTabBar* bar() const { return static_cast<QTabBar*>(widget()); }
 
-    mutable std::map<int, QAccessible::Id> tabs_;
+    mutable std::vector<QAccessible::Id> tabs_;  // by tab index, 0 until asked for
 };
 
 QAccessibleInterface* TabBarFactory(const QString& class_name, QObject* object) {

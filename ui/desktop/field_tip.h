@@ -3,14 +3,14 @@
 #pragma once
 
 // A read-only field's explanation as a tooltip. Qt 6.4 shows a tooltip as
-// one screen-wide line, or wraps it anywhere, splitting "w 6" (seen with
-// long names on a 1024-pixel screen); only to the mouse, never on keyboard
-// focus; with no room below a field, over the field and its label (1024x600
-// at 200 %); and at 125 and 150 % touching its right border. Here it comes
-// in readable lines broken between pieces, also on focus, clear of the
-// field. Proved by ui_accessibility_test (FieldTipTest, the keyboard-focus
-// case) and tests/e2e/placement.sh; it can go once Qt's tooltips wrap rich
-// text to a width, follow the focus and keep clear of their widget.
+// one screen-wide line, or wraps it anywhere, splitting "w 6" (long names
+// on a 1024-pixel screen); only to the mouse, not on keyboard focus; with no
+// room below a field, over the field and its label (1024x600 at 200 %); at
+// 125 and 150 % touching its right border. Here it comes in lines broken
+// between pieces, also on focus, clear of the field. Proved by
+// ui_accessibility_test (FieldTipTest, the keyboard-focus case) and
+// tests/e2e/placement.sh; it can go once Qt's tooltips wrap rich text to a
+// width, follow the focus and keep clear of their widget.
 
 #include <QStringList>
 

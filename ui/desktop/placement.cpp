@@ -9,7 +9,6 @@
 #include <QShowEvent>
 #include <QWidget>
 #include <QWindow>
-#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -28,13 +27,14 @@ class Placer : public QObject {
         if (watched == window_ && event->type() == QEvent::Show &&
             !static_cast<QShowEvent*>(event)->spontaneous()) {
             // The native window exists by now, but is not yet on the screen.
-            QWindow* handle = window_->windowHandle();
-            if (handle != nullptr && handle != handle_) {
-                handle->installEventFilter(this);
-                handle_ = handle;
-            }
+            handle_ = window_->windowHandle();
+            handle_->installEventFilter(this);  // only once, however often shown
             framed_ = false;
-            Place(GuessedFrame());
+            // Its frame is unknown till then: guessed from the window it
+            // opens over, as a window manager frames a program's windows alike.
+            const QWidget* over = QApplication::activeWindow();
+            Place((over != nullptr && over != window_ ? over->windowHandle() : handle_.data())
+                      ->frameMargins());
         } else if (watched == handle_ && event->type() == QEvent::Expose && !framed_ &&
                    handle_->isExposed()) {
             // On the screen, so framed: the frame is known from here on.
@@ -45,22 +45,6 @@ class Placer : public QObject {
     }
 
   private:
-    // The window's own frame if the platform knows it before the window is
-    // shown, else the largest frame of the other shown windows: a window
-    // manager frames a program's windows much alike.
-    [[nodiscard]] QMargins GuessedFrame() const {
-        QMargins frame = handle_ != nullptr ? handle_->frameMargins() : QMargins();
-        for (const QWidget* other : QApplication::topLevelWidgets()) {
-            if (other != window_ && other->isVisible() && other->windowHandle() != nullptr &&
-                other->windowType() != Qt::ToolTip && other->windowType() != Qt::Popup) {
-                const QMargins b = other->windowHandle()->frameMargins();
-                frame = {std::max(frame.left(), b.left()), std::max(frame.top(), b.top()),
-                         std::max(frame.right(), b.right()), std::max(frame.bottom(), b.bottom())};
-            }
-        }
-        return frame;
-    }
-
     void Place(QMargins frame) {
         const QScreen* screen = window_->screen();
         if (screen == nullptr) {

@@ -26,12 +26,10 @@ QSize FittingSize(const QRect& available, const QMargins& frame, const QSize& si
 // `available`; a frame too large keeps its top-left corner (title bar) inside.
 QRect CentredGeometry(const QRect& available, const QMargins& frame, const QSize& size);
 
-// Sizes the window for the available geometry and frame before each placing.
+// Centres `window` on every show, with the frame guessed, and again once
+// framed; first `fit` sizes it for the free area and frame. By default a
+// resizable window too large shrinks to fit, down to its minimum size.
 using FitFunction = std::function<void(const QRect& available, const QMargins& frame)>;
-
-// Centres `window` on every show, with the frame guessed from other shown
-// windows, and again once framed. By default a resizable window too large
-// shrinks to fit, down to its minimum size.
 void KeepPlaced(QWidget* window, FitFunction fit = {});
 
 }  // namespace morvane

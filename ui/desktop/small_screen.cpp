@@ -31,6 +31,17 @@ class Room : public QScrollArea {
         // Drawn over the tab's pane, as a page is without an area around it.
         page->setAutoFillBackground(false);
         viewport()->setAutoFillBackground(false);
+        // The focus, and the caret that arrows, Page Down or Ctrl+End move
+        // in a text box, kept in view.
+        connect(qApp, &QApplication::focusChanged, this,
+                [this](QWidget* /*old*/, QWidget* now) { Reveal(now, true); });
+        connect(QGuiApplication::inputMethod(), &QInputMethod::cursorRectangleChanged, this,
+                [this] { Reveal(QApplication::focusWidget(), false); });
+    }
+    ~Room() override {
+        // Taking the page apart moves the focus about.
+        disconnect(qApp, nullptr, this, nullptr);
+        disconnect(QGuiApplication::inputMethod(), nullptr, this, nullptr);
     }
     [[nodiscard]] QSize sizeHint() const override { return widget()->sizeHint(); }
 
@@ -98,29 +109,10 @@ class Room : public QScrollArea {
     }
 };
 
-void Follow(QWidget* focused, bool whole) {
-    for (QWidget* outer = focused; outer != nullptr; outer = outer->parentWidget()) {
-        if (auto* room = dynamic_cast<Room*>(outer)) {
-            room->Reveal(focused, whole);
-            return;
-        }
-    }
-}
-
 }  // namespace
 
 QWidget* ScrollingRoom(QWidget* page) {
     return new Room(page);
-}
-
-QObject* ScrollFocusIntoView(QObject* context) {
-    auto* watch = new QObject(context);
-    QObject::connect(qApp, &QApplication::focusChanged, watch,
-                     [](QWidget* /*old*/, QWidget* now) { Follow(now, true); });
-    // Arrows, Page Down or Ctrl+End in a text box move only its caret.
-    QObject::connect(QGuiApplication::inputMethod(), &QInputMethod::cursorRectangleChanged, watch,
-                     [] { Follow(QApplication::focusWidget(), false); });
-    return watch;
 }
 
 void FitIn(QWidget* window, QTabWidget* tabs, const QRect& available, const QMargins& frame) {

@@ -10,24 +10,11 @@
 // 1.75) by EveryTextBoxFrameIsWholeAtTheScreenScale; it can go once Qt's
 // frames snap to whole device pixels at fractional scales.
 
-#include <QPlainTextEdit>
-
-class QPainter;
+class QPlainTextEdit;
+class QWidget;
 
 namespace morvane {
 
-class TextBox : public QPlainTextEdit {
-  public:
-    explicit TextBox(QWidget* parent);
-
-    // The style's frame for this box, in device pixels.
-    void DrawFrame(QPainter& painter, const QRect& device_rect) const;
-
-  protected:
-    bool event(QEvent* event) override;
-
-  private:
-    QWidget* frame_ = nullptr;
-};
+QPlainTextEdit* NewTextBox(QWidget* parent);
 
 }  // namespace morvane
