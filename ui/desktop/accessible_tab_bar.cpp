@@ -3,9 +3,9 @@
 #include "ui/desktop/accessible_tab_bar.h"
 
 #include <QAccessible>
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QKeySequence>
-#include <QPointer>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <algorithm>
@@ -21,43 +21,35 @@ QString WithoutMnemonic(QString text) {
     return text.replace(kMnemonic, QStringLiteral("\\1"));
 }
 
-class TabAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+// One tab, standing for a small object of the bar's own: Qt's registry
+// deletes the interface with it, and so with the bar.
+class TabAccessible : public QAccessibleObject, public QAccessibleActionInterface {
   public:
-    TabAccessible(QTabBar* bar, int index) : bar_(bar), index_(index) {}
+    TabAccessible(QTabBar* bar, int index) : QAccessibleObject(new QObject(bar)), index_(index) {}
 
-    bool isValid() const override { return bar_ != nullptr && index_ < bar_->count(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return parent()->window(); }
-    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
     QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(bar_);
+        return QAccessible::queryAccessibleInterface(bar());
     }
     QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
 
     QString text(QAccessible::Text t) const override {
-        const QString caption = isValid() ? bar_->tabText(index_) : QString();
+        const QString caption = bar()->tabText(index_);
         return t == QAccessible::Name ? WithoutMnemonic(caption)
                : t == QAccessible::Accelerator
                    ? QKeySequence::mnemonic(caption).toString(QKeySequence::NativeText)
                    : QString();
     }
-    void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
-
     QRect rect() const override {
-        return isValid() ? bar_->tabRect(index_).translated(bar_->mapToGlobal(QPoint())) : QRect();
+        return bar()->tabRect(index_).translated(bar()->mapToGlobal(QPoint()));
     }
     QAccessible::Role role() const override { return QAccessible::PageTab; }
     QAccessible::State state() const override {
-        QAccessible::State state;
-        state.invalid = !isValid();
-        if (isValid()) {
-            state = parent()->state();
-            state.selectable = true;
-            state.selected = index_ == bar_->currentIndex();
-            state.focused = state.selected && bar_->hasFocus();
-        }
+        QAccessible::State state = parent()->state();
+        state.selectable = true;
+        state.selected = index_ == bar()->currentIndex();
+        state.focused = state.selected && bar()->hasFocus();
         return state;
     }
 
@@ -67,39 +59,31 @@ class TabAccessible : public QAccessibleInterface, public QAccessibleActionInter
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override {
-        if (action == pressAction() && isValid()) {
-            bar_->setCurrentIndex(index_);
+        if (action == pressAction()) {
+            bar()->setCurrentIndex(index_);
         }
     }
     QStringList keyBindingsForAction(const QString& /*action*/) const override { return {}; }
 
   private:
-    QPointer<QTabBar> bar_;
+    QTabBar* bar() const { return static_cast<QTabBar*>(object()->parent()); }
+
     int index_;
 };
 
 class TabBarAccessible : public QAccessibleWidget {
   public:
     explicit TabBarAccessible(QTabBar* bar) : QAccessibleWidget(bar, QAccessible::PageTabList) {}
-    ~TabBarAccessible() override {
-        for (const QAccessible::Id id : tabs_) {
-            if (id != 0) {
-                QAccessible::deleteAccessibleInterface(id);
-            }
-        }
-    }
 
     int childCount() const override { return bar()->count(); }
     QAccessibleInterface* child(int index) const override {
         if (index < 0 || index >= bar()->count()) {
             return nullptr;
         }
-        tabs_.resize(std::max(tabs_.size(), static_cast<size_t>(index) + 1), 0);
-        if (tabs_[index] == 0) {
-            // Qt's registry owns the interface until the destructor below.
-            // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): owned as said above
-            tabs_[index] =
-                QAccessible::registerAccessibleInterface(new TabAccessible(bar(), index));
+        while (static_cast<int>(tabs_.size()) <= index) {
+            // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): Qt's registry owns it
+            tabs_.push_back(QAccessible::registerAccessibleInterface(
+                new TabAccessible(bar(), static_cast<int>(tabs_.size()))));
         }
         return QAccessible::accessibleInterface(tabs_[index]);
     }
@@ -122,7 +106,7 @@ class TabBarAccessible : public QAccessibleWidget {
   private:
     QTabBar* bar() const { return static_cast<QTabBar*>(widget()); }
 
-    mutable std::vector<QAccessible::Id> tabs_;  // by tab index, 0 until asked for
+    mutable std::vector<QAccessible::Id> tabs_;  // by tab index
 };
 
 QAccessibleInterface* TabBarFactory(const QString& class_name, QObject* object) {

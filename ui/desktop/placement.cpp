@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QPointer>
 #include <QScreen>
 #include <QShowEvent>
 #include <QWidget>
@@ -24,22 +23,23 @@ class Placer : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        QWindow* handle = window_->windowHandle();
         if (watched == window_ && event->type() == QEvent::Show &&
             !static_cast<QShowEvent*>(event)->spontaneous()) {
             // The native window exists by now, but is not yet on the screen.
-            handle_ = window_->windowHandle();
-            handle_->installEventFilter(this);  // only once, however often shown
+            handle->installEventFilter(this);  // only once, however often shown
             framed_ = false;
             // Its frame is unknown till then: guessed from the window it
             // opens over, as a window manager frames a program's windows alike.
             const QWidget* over = QApplication::activeWindow();
-            Place((over != nullptr && over != window_ ? over->windowHandle() : handle_.data())
+            Place((over != nullptr && over != window_ ? over : window_)
+                      ->windowHandle()
                       ->frameMargins());
-        } else if (watched == handle_ && event->type() == QEvent::Expose && !framed_ &&
-                   handle_->isExposed()) {
+        } else if (watched == handle && event->type() == QEvent::Expose && !framed_ &&
+                   handle->isExposed()) {
             // On the screen, so framed: the frame is known from here on.
             framed_ = true;
-            Place(handle_->frameMargins());
+            Place(handle->frameMargins());
         }
         return false;
     }
@@ -66,24 +66,21 @@ class Placer : public QObject {
         }
         if (fit_) {
             fit_(available, frame);
-        } else if (window_->minimumSize() != window_->maximumSize()) {
-            const QSize fitting = FittingSize(available, frame, window_->size());
-            window_->resize(fitting.expandedTo(window_->minimumSize()));
+        } else {  // shrunk, down to its minimum size, where it may be
+            window_->resize(FittingSize(available, frame, window_->size()));
         }
         window_->setGeometry(CentredGeometry(available, frame, window_->size()));
     }
 
     QWidget* window_;
     FitFunction fit_;
-    QPointer<QWindow> handle_;
     bool framed_ = false;
 };
 
 }  // namespace
 
 QSize FittingSize(const QRect& available, const QMargins& frame, const QSize& size) {
-    const QSize room = available.marginsRemoved(frame).size();
-    return size.boundedTo(room.expandedTo(QSize(1, 1)));
+    return size.boundedTo(available.marginsRemoved(frame).size().expandedTo(QSize(1, 1)));
 }
 
 QRect CentredGeometry(const QRect& available, const QMargins& frame, const QSize& size) {

@@ -45,18 +45,17 @@ class Room : public QScrollArea {
     }
     [[nodiscard]] QSize sizeHint() const override { return widget()->sizeHint(); }
 
-    // `control` in view: all of it where it fits, else its text cursor.
-    void Reveal(const QWidget* control, bool whole) {
+    // `control` in view: all of it where it fits, then its text cursor.
+    void Reveal(QWidget* control, bool whole) {
         if (!widget()->isAncestorOf(control)) {
             return;
         }
-        QRect area(control->mapTo(widget(), QPoint()), control->size());
-        const QRect caret = control->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-        if ((!whole || area.height() > viewport()->height() - 2 * kMargin) && caret.isValid()) {
-            area = QRect(control->mapTo(widget(), caret.topLeft()), caret.size());
+        if (whole) {
+            const QRect area(control->mapTo(widget(), QPoint()), control->size());
+            ensureVisible(area.center().x(), area.center().y(), area.width() / 2 + kMargin,
+                          area.height() / 2 + kMargin);
         }
-        ensureVisible(area.center().x(), area.center().y(), area.width() / 2 + kMargin,
-                      area.height() / 2 + kMargin);
+        ensureWidgetVisible(control, kMargin, kMargin);  // the caret where it has one
     }
 
   protected:
@@ -123,14 +122,12 @@ void FitIn(QWidget* window, QTabWidget* tabs, const QRect& available, const QMar
         arrow->setFocusPolicy(Qt::NoFocus);
     }
     const QSize natural = window->sizeHint();
-    const QSize fitting = FittingSize(available, frame, natural);
     // Room for the vertical scroll bar that a short window brings.
     const int bar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
-    const QSize wanted = natural + QSize(fitting.height() < natural.height() ? bar : 0, 0);
-    const QSize size = FittingSize(available, frame, wanted);
-    // Never fixed: a compositor or a user that gives the window less room
-    // than it needs (where the panels are unknown, as on Wayland) gets
-    // scrolling pages too.
+    const bool is_short = FittingSize(available, frame, natural).height() < natural.height();
+    const QSize size = FittingSize(available, frame, natural + QSize(is_short ? bar : 0, 0));
+    // Never fixed: a window given less room than it needs (by a compositor
+    // that knows the panels, or the user) gets scrolling pages too.
     window->layout()->setSizeConstraint(QLayout::SetNoConstraint);
     window->setMinimumSize(window->minimumSizeHint().boundedTo(size));
     window->setMaximumSize(natural + QSize(bar, 0));

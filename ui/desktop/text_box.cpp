@@ -28,10 +28,8 @@ class TextBox : public QPlainTextEdit {
         }
         const bool handled = QPlainTextEdit::event(event);
         if (frame_ != nullptr) {  // else still being built
-            if (event->type() == QEvent::Resize) {
-                frame_->setGeometry(rect());
-            }
-            // The scroll bars are laid out, and raised, as the box changes.
+            // Over the scroll bars, laid out and raised as the box changes.
+            frame_->setGeometry(rect());
             frame_->raise();
         }
         return handled;
