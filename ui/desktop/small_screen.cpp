@@ -27,7 +27,6 @@ class Room : public QScrollArea {
         setFrameShape(QFrame::NoFrame);
         setFocusPolicy(Qt::NoFocus);  // no stop of its own in the Tab order
         setWidget(page);
-        page->installEventFilter(this);  // its controls come on its first show
         // Drawn over the tab's pane, as a page is without an area around it.
         page->setAutoFillBackground(false);
         viewport()->setAutoFillBackground(false);
@@ -71,11 +70,9 @@ class Room : public QScrollArea {
         return QScrollArea::viewportEvent(event);
     }
 
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == widget() && event->type() == QEvent::ChildPolished) {
-            FitWidth();
-        }
-        return QScrollArea::eventFilter(watched, event);
+    void showEvent(QShowEvent* event) override {
+        FitWidth();  // the page has made its controls on its first show, just before
+        QScrollArea::showEvent(event);
     }
 
   private:
