@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QInputMethod>
 #include <QLayout>
-#include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
@@ -77,31 +76,24 @@ class Room : public QScrollArea {
 
   private:
     // Never sideways for want of a scroll bar's width: the text fields and
-    // boxes give up what the page lacks, down to the other controls' edge.
+    // boxes give up what the page lacks, down to their least width.
     void FitWidth() {
         const int natural = widget()->sizeHint().width();
+        const int lack = std::max(0, natural - viewport()->width());
         int width = viewport()->width();
-        QList<QWidget*> boxes;
-        for (QWidget* child : widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (qobject_cast<QAbstractScrollArea*>(child) == nullptr &&
-                qobject_cast<QLineEdit*>(child) == nullptr) {
-                width = std::max(width, child->geometry().right() + 1);
-            } else {
-                boxes.append(child);
+        for (QWidget* control : widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (control->inherits("QAbstractScrollArea") || control->inherits("QLineEdit")) {
+                const char* const kLaidOut = "laidOutWidth";  // kept the first time seen
+                if (!control->property(kLaidOut).isValid()) {
+                    control->setProperty(kLaidOut, control->width());
+                }
+                control->resize(std::max(control->property(kLaidOut).toInt() - lack,
+                                         control->minimumSizeHint().width()),
+                                control->height());
             }
+            width = std::max(width, control->geometry().right() + 1);
         }
-        width = std::min(width, natural);
-        for (QWidget* box : boxes) {
-            // Its width as laid out, kept the first time it is seen.
-            const char* const kLaidOut = "laidOutWidth";
-            if (!box->property(kLaidOut).isValid()) {
-                box->setProperty(kLaidOut, box->width());
-            }
-            box->resize(std::max(box->property(kLaidOut).toInt() - (natural - width),
-                                 box->minimumSizeHint().width()),
-                        box->height());
-        }
-        widget()->resize(width, widget()->height());
+        widget()->resize(std::min(width, natural), widget()->height());
     }
 };
 
