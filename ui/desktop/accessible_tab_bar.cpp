@@ -16,8 +16,7 @@ namespace {
 
 // A caption as heard: "&Birth/Destiny Number" is "Birth/Destiny Number", "&&" one "&".
 QString WithoutMnemonic(QString text) {
-    static const QRegularExpression kMnemonic(QStringLiteral("&(.?)"),
-                                              QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression kMnemonic(QStringLiteral("&(.)"));
     return text.replace(kMnemonic, QStringLiteral("\\1"));
 }
 
@@ -110,9 +109,10 @@ class TabBarAccessible : public QAccessibleWidget {
 };
 
 QAccessibleInterface* TabBarFactory(const QString& class_name, QObject* object) {
-    auto* bar = qobject_cast<QTabBar*>(object);
-    return bar != nullptr && class_name == QLatin1String("QTabBar") ? new TabBarAccessible(bar)
-                                                                    : nullptr;
+    // Asked for each class of the object, its own first.
+    return class_name == QLatin1String("QTabBar")
+               ? new TabBarAccessible(static_cast<QTabBar*>(object))
+               : nullptr;
 }
 
 }  // namespace

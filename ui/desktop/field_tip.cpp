@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QEvent>
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QScreen>
@@ -16,15 +15,13 @@
 namespace morvane {
 namespace {
 
-// About as wide as a line of a book: long enough for a few pieces, short
-// enough that a long name's sum stays a small box beside the field.
+// About a book's line: a few pieces wide, and a long name's sum a small box.
 constexpr int kTipColumns = 48;
 constexpr const char* kName = "morvane_field_tip";
 
-// Shows `pieces` as `field`'s tooltip; returns the tip's window. Qt sizes
-// it by its font's rounded widths, which at 125 and 150 % fall short of the
-// drawn text, leaving the last letters on the right border: a little more
-// room there.
+// Shows `pieces` as `field`'s tooltip; returns the tip's window, a little
+// wider than Qt makes it: at 125 and 150 % the font's rounded widths fall
+// short of the drawn text, and the last letters touch the right border.
 QWidget* Show(const QPoint& at, const QStringList& pieces, QWidget* field) {
     const QFontMetrics metrics(QToolTip::font());
     QToolTip::showText(at, TipLines(pieces, metrics, kTipColumns * metrics.averageCharWidth()),
@@ -44,6 +41,10 @@ class FieldTip : public QObject {
     FieldTip(QWidget* field, QStringList pieces)
         : QObject(field), field_(field), pieces_(std::move(pieces)) {
         setObjectName(kName);
+        // The focus change that follows a FocusIn event hides any tip shown
+        // during it: shown once the focus has settled, if it stays.
+        settled_.setSingleShot(true);
+        connect(&settled_, &QTimer::timeout, this, &FieldTip::ShowBeside);
         field->installEventFilter(this);
     }
 
@@ -53,13 +54,7 @@ class FieldTip : public QObject {
             return false;
         }
         if (event->type() == QEvent::FocusIn) {
-            // The focus change that follows a FocusIn event hides any tip
-            // shown during it: shown once the focus has settled, if it stays.
-            QTimer::singleShot(0, this, [this] {
-                if (field_->hasFocus()) {
-                    ShowBeside();
-                }
-            });
+            settled_.start();
         } else if (event->type() == QEvent::ToolTip) {
             Show(static_cast<QHelpEvent*>(event)->globalPos(), pieces_, field_);
         }
@@ -67,13 +62,13 @@ class FieldTip : public QObject {
     }
 
   private:
-    // Below the field; where that is off the screen or would cover the
-    // mouse pointer (a tip that appears under the pointer takes it from the
-    // window, and that leaving hides the tip at once), above it, else
-    // beside it: never on the field or on its label to the left, where Qt
-    // would push a tip with no room below up over them.
+    // Below the field, else above, else beside it: never on the field or
+    // its label, where Qt pushes a tip with no room below, nor under the
+    // pointer (that takes the pointer from the window, hiding the tip).
     void ShowBeside() const {
-        QWidget* tip = Show(field_->mapToGlobal(QPoint(0, field_->height())), pieces_, field_);
+        QWidget* tip = field_->hasFocus()
+                           ? Show(field_->mapToGlobal(QPoint(0, field_->height())), pieces_, field_)
+                           : nullptr;
         if (tip == nullptr) {
             return;
         }
@@ -97,24 +92,23 @@ class FieldTip : public QObject {
 
     QWidget* field_;
     QStringList pieces_;
+    QTimer settled_;
 };
 
 }  // namespace
 
 QString TipLines(const QStringList& pieces, const QFontMetrics& metrics, int max_width) {
-    QString lines;
-    QString line;
+    QStringList lines;
     for (QString piece : pieces) {
         piece.replace(QLatin1Char(' '), QChar::Nbsp);
-        const QString longer = line.isEmpty() ? piece : line + QLatin1Char(' ') + piece;
-        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > max_width) {
-            lines += line + QLatin1Char('\n');
-            line = piece;
+        const QString longer = lines.isEmpty() ? piece : lines.last() + QLatin1Char(' ') + piece;
+        if (lines.isEmpty() || metrics.horizontalAdvance(longer) > max_width) {
+            lines.append(piece);
         } else {
-            line = longer;
+            lines.last() = longer;
         }
     }
-    return lines + line;
+    return lines.join(QLatin1Char('\n'));
 }
 
 void SetTipPieces(QWidget* field, const QStringList& pieces) {

@@ -3,7 +3,6 @@
 #include "ui/desktop/placement.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QScreen>
 #include <QShowEvent>
 #include <QWidget>
@@ -47,20 +46,14 @@ class Placer : public QObject {
   private:
     void Place(QMargins frame) {
         const QScreen* screen = window_->screen();
-        if (screen == nullptr) {
-            return;
-        }
         QRect available = screen->availableGeometry();
-        // A Wayland client learns of no panels: the whole output comes as
-        // free, and a window as tall as it runs under the panel and off the
-        // edge (seen in weston at 1024x600). Room for a usual panel is left.
+        // A Wayland client learns of no panels, the whole output free: room for
+        // a usual one, else a tall window runs off the edge (weston, 1024x600).
         if (available == screen->geometry() && QGuiApplication::platformName() == "wayland") {
-            constexpr int kPanel = 48;
-            available.setHeight(available.height() - kPanel);
+            available.setHeight(available.height() - 48);
         }
-        // At a fractional scale the free area and the frame come rounded to
-        // whole logical pixels, either way; a pixel more of frame all round
-        // keeps the real one inside.
+        // At a fractional scale the free area and the frame come rounded
+        // either way; a pixel more of frame all round keeps the real one inside.
         if (screen->devicePixelRatio() != std::floor(screen->devicePixelRatio())) {
             frame += QMargins(1, 1, 1, 1);
         }

@@ -10,9 +10,7 @@
 // by WindowPlacementTest in ui_layout_test and tests/e2e/placement.sh; it
 // can go once Qt places a window by its frame.
 
-#include <QMargins>
-#include <QRect>
-#include <QSize>
+#include <QRect>  // and QMargins and QSize
 #include <functional>
 
 class QWidget;
@@ -22,8 +20,7 @@ namespace morvane {
 // The largest size, up to `size`, whose frame fits `available`.
 QSize FittingSize(const QRect& available, const QMargins& frame, const QSize& size);
 
-// The window rectangle (frame excluded) whose frame is centred in
-// `available`; a frame too large keeps its top-left corner (title bar) inside.
+// The window rectangle whose frame is centred in `available`, or its title bar inside.
 QRect CentredGeometry(const QRect& available, const QMargins& frame, const QSize& size);
 
 // Centres `window` on every show, with the frame guessed, and again once

@@ -29,8 +29,7 @@ class Room : public QScrollArea {
         // Drawn over the tab's pane, as a page is without an area around it.
         page->setAutoFillBackground(false);
         viewport()->setAutoFillBackground(false);
-        // The focus, and the caret that arrows, Page Down or Ctrl+End move
-        // in a text box, kept in view.
+        // The focus kept in view, and a text box's caret as arrows or Page Down move it.
         connect(qApp, &QApplication::focusChanged, this,
                 [this](QWidget* /*old*/, QWidget* now) { Reveal(now, true); });
         connect(QGuiApplication::inputMethod(), &QInputMethod::cursorRectangleChanged, this,
@@ -58,8 +57,7 @@ class Room : public QScrollArea {
 
   protected:
     // A page opens at its top, scrolled no further than its focused control
-    // needs (else a control low on the page, focused before the window has
-    // its size, leaves the page scrolled to its end).
+    // needs (not to its end, for a low control focused before the resize).
     bool viewportEvent(QEvent* event) override {
         if (event->type() == QEvent::Resize) {
             FitWidth();

@@ -12,20 +12,18 @@
 // ui_layout_test and tests/e2e/placement.sh; it can go once the pages are
 // laid out by Qt layouts that shrink on their own.
 
-class QMargins;
-class QRect;
+#include <QRect>  // and QMargins
+
 class QTabWidget;
 class QWidget;
 
 namespace morvane {
 
 // A room for `page` in a tab, scrolled only when the window is too small,
-// keeping the focused control (all of it where it fits) and then its moving
-// caret in view.
+// keeping the focused control (all of it where it fits) and its caret in view.
 QWidget* ScrollingRoom(QWidget* page);
 
-// `window` (holding `tabs`) at its natural size where that fits, else as
-// large as fits, its pages scrolling.
+// `window` (holding `tabs`) at its natural size, or as large as fits, scrolling.
 void FitIn(QWidget* window, QTabWidget* tabs, const QRect& available, const QMargins& frame);
 
 }  // namespace morvane

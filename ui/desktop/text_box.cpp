@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <cmath>
+#include <QtMath>
 
 namespace morvane {
 namespace {
@@ -23,12 +23,10 @@ class TextBox : public QPlainTextEdit {
 
   protected:
     bool event(QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            return true;  // the frame layer draws the frame
-        }
-        const bool handled = QPlainTextEdit::event(event);
+        // The frame layer draws the frame, over the scroll bars, which are
+        // laid out and raised as the box changes.
+        const bool handled = event->type() == QEvent::Paint || QPlainTextEdit::event(event);
         if (frame_ != nullptr) {  // else still being built
-            // Over the scroll bars, laid out and raised as the box changes.
             frame_->setGeometry(rect());
             frame_->raise();
         }
@@ -45,10 +43,8 @@ class TextBox : public QPlainTextEdit {
         QStyleOptionFrame option;
         initStyleOption(&option);
         // The pixels wholly inside the box are surely inside its clip.
-        option.rect = QRect(QPoint(static_cast<int>(std::ceil(exact.left())),
-                                   static_cast<int>(std::ceil(exact.top()))),
-                            QPoint(static_cast<int>(std::floor(exact.right())) - 1,
-                                   static_cast<int>(std::floor(exact.bottom())) - 1));
+        option.rect = QRect(QPoint(qCeil(exact.left()), qCeil(exact.top())),
+                            QPoint(qFloor(exact.right()) - 1, qFloor(exact.bottom()) - 1));
         painter.setWorldTransform(to_device.inverted(), true);
         style()->drawControl(QStyle::CE_ShapedFrame, &option, &painter, this);
         return true;
