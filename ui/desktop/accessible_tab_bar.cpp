@@ -3,73 +3,52 @@
 #include "ui/desktop/accessible_tab_bar.h"
 
 #include <QAccessible>
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QKeySequence>
-#include <QPointer>
 #include <QRegularExpression>
 #include <QTabBar>
-#include <map>
+#include <algorithm>
+#include <vector>
 
 namespace morvane {
 namespace {
 
 // A caption as heard: "&Birth/Destiny Number" is "Birth/Destiny Number", "&&" one "&".
 QString WithoutMnemonic(QString text) {
-    static const QRegularExpression kMnemonic(QStringLiteral("&(.?)"),
-                                              QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression kMnemonic(QStringLiteral("&(.)"));
     return text.replace(kMnemonic, QStringLiteral("\\1"));
 }
 
-class TabAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+// One tab, standing for a small object of the bar's own: Qt's registry
+// deletes the interface with it, and so with the bar.
+class TabAccessible : public QAccessibleObject, public QAccessibleActionInterface {
   public:
-    TabAccessible(QTabBar* bar, int index) : bar_(bar), index_(index) {}
+    TabAccessible(QTabBar* bar, int index) : QAccessibleObject(new QObject(bar)), index_(index) {}
 
-    bool isValid() const override { return bar_ != nullptr && index_ < bar_->count(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return parent()->window(); }
-    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
     QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(bar_);
+        return QAccessible::queryAccessibleInterface(bar());
     }
     QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
 
     QString text(QAccessible::Text t) const override {
-        if (!isValid()) {
-            return {};
-        }
-        switch (t) {
-            case QAccessible::Name:
-                return WithoutMnemonic(bar_->tabText(index_));
-            case QAccessible::Accelerator:
-                return QKeySequence::mnemonic(bar_->tabText(index_))
-                    .toString(QKeySequence::NativeText);
-            default:
-                return {};
-        }
+        const QString caption = bar()->tabText(index_);
+        return t == QAccessible::Name ? WithoutMnemonic(caption)
+               : t == QAccessible::Accelerator
+                   ? QKeySequence::mnemonic(caption).toString(QKeySequence::NativeText)
+                   : QString();
     }
-    void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
-
     QRect rect() const override {
-        if (!isValid()) {
-            return {};
-        }
-        const QRect tab = bar_->tabRect(index_);
-        return {bar_->mapToGlobal(tab.topLeft()), tab.size()};
+        return bar()->tabRect(index_).translated(bar()->mapToGlobal(QPoint()));
     }
     QAccessible::Role role() const override { return QAccessible::PageTab; }
     QAccessible::State state() const override {
-        if (!isValid()) {
-            QAccessible::State invalid;
-            invalid.invalid = true;
-            return invalid;
-        }
         QAccessible::State state = parent()->state();
-        const bool shown = index_ == bar_->currentIndex();
         state.selectable = true;
-        state.selected = shown;
-        state.focused = shown && bar_->hasFocus();
+        state.selected = index_ == bar()->currentIndex();
+        state.focused = state.selected && bar()->hasFocus();
         return state;
     }
 
@@ -79,52 +58,38 @@ class TabAccessible : public QAccessibleInterface, public QAccessibleActionInter
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override {
-        if (action == pressAction() && isValid()) {
-            bar_->setCurrentIndex(index_);
+        if (action == pressAction()) {
+            bar()->setCurrentIndex(index_);
         }
     }
     QStringList keyBindingsForAction(const QString& /*action*/) const override { return {}; }
 
   private:
-    QPointer<QTabBar> bar_;
+    QTabBar* bar() const { return static_cast<QTabBar*>(object()->parent()); }
+
     int index_;
 };
 
 class TabBarAccessible : public QAccessibleWidget {
   public:
     explicit TabBarAccessible(QTabBar* bar) : QAccessibleWidget(bar, QAccessible::PageTabList) {}
-    ~TabBarAccessible() override {
-        for (const auto& [index, id] : tabs_) {
-            QAccessible::deleteAccessibleInterface(id);
-        }
-    }
-    TabBarAccessible(const TabBarAccessible&) = delete;
-    TabBarAccessible& operator=(const TabBarAccessible&) = delete;
-    TabBarAccessible(TabBarAccessible&&) = delete;
-    TabBarAccessible& operator=(TabBarAccessible&&) = delete;
 
     int childCount() const override { return bar()->count(); }
     QAccessibleInterface* child(int index) const override {
         if (index < 0 || index >= bar()->count()) {
             return nullptr;
         }
-        auto it = tabs_.find(index);
-        if (it == tabs_.end()) {
-            // Qt's registry owns the interface until the destructor below.
-            auto* tab = new TabAccessible(bar(), index);
-            // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): owned as said above
-            it = tabs_.emplace(index, QAccessible::registerAccessibleInterface(tab)).first;
+        while (static_cast<int>(tabs_.size()) <= index) {
+            // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): Qt's registry owns it
+            tabs_.push_back(QAccessible::registerAccessibleInterface(
+                new TabAccessible(bar(), static_cast<int>(tabs_.size()))));
         }
-        return QAccessible::accessibleInterface(it->second);
+        return QAccessible::accessibleInterface(tabs_[index]);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        const QAccessible::Id id = QAccessible::uniqueId(const_cast<QAccessibleInterface*>(child));
-        for (const auto& [index, tab] : tabs_) {
-            if (tab == id) {
-                return index;
-            }
-        }
-        return -1;
+        const auto it = std::find(tabs_.begin(), tabs_.end(),
+                                  QAccessible::uniqueId(const_cast<QAccessibleInterface*>(child)));
+        return it != tabs_.end() ? static_cast<int>(it - tabs_.begin()) : -1;
     }
     QAccessibleInterface* focusChild() const override {
         return bar()->hasFocus() ? child(bar()->currentIndex()) : nullptr;
@@ -140,25 +105,20 @@ class TabBarAccessible : public QAccessibleWidget {
   private:
     QTabBar* bar() const { return static_cast<QTabBar*>(widget()); }
 
-    mutable std::map<int, QAccessible::Id> tabs_;
+    mutable std::vector<QAccessible::Id> tabs_;  // by tab index
 };
 
 QAccessibleInterface* TabBarFactory(const QString& class_name, QObject* object) {
-    auto* bar = qobject_cast<QTabBar*>(object);
-    if (bar != nullptr && class_name == QLatin1String("QTabBar")) {
-        return new TabBarAccessible(bar);
-    }
-    return nullptr;
+    // Asked for each class of the object, its own first.
+    return class_name == QLatin1String("QTabBar")
+               ? new TabBarAccessible(static_cast<QTabBar*>(object))
+               : nullptr;
 }
 
 }  // namespace
 
 void InstallAccessibleTabBar() {
-    static bool installed = false;
-    if (!installed) {
-        installed = true;
-        QAccessible::installFactory(TabBarFactory);
-    }
+    QAccessible::installFactory(TabBarFactory);  // installs a factory only once
 }
 
 }  // namespace morvane

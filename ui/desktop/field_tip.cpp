@@ -4,33 +4,33 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QEvent>
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QToolTip>
 #include <QWidget>
+#include <utility>
 
 namespace morvane {
 namespace {
 
-// About as wide as a line of a book: long enough for a few pieces, short
-// enough that a long name's sum stays a small box beside the field.
+// About a book's line: a few pieces wide, and a long name's sum a small box.
 constexpr int kTipColumns = 48;
+constexpr const char* kName = "morvane_field_tip";
 
-// Shows `text` as `field`'s tooltip; returns the tip's window. Qt sizes it
-// by its font's rounded widths, which at 125 and 150 % fall short of the
-// drawn text, leaving the last letters on the right border: a little more
-// room there.
-QWidget* Show(const QPoint& at, const QString& text, QWidget* field) {
-    QToolTip::showText(at, text, field);
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->windowType() == Qt::ToolTip && window->isVisible() &&
-            window->inherits("QLabel")) {
-            window->resize(window->sizeHint().width() + window->fontMetrics().averageCharWidth(),
-                           window->height());
-            return window;
+// Shows `pieces` as `field`'s tooltip; returns the tip's window, a little
+// wider than Qt makes it: at 125 and 150 % the font's rounded widths fall
+// short of the drawn text, and the last letters touch the right border.
+QWidget* Show(const QPoint& at, const QStringList& pieces, QWidget* field) {
+    const QFontMetrics metrics(QToolTip::font());
+    QToolTip::showText(at, TipLines(pieces, metrics, kTipColumns * metrics.averageCharWidth()),
+                       field);
+    for (QWidget* tip : QApplication::topLevelWidgets()) {
+        if (tip->windowType() == Qt::ToolTip && tip->isVisible() && tip->inherits("QLabel")) {
+            tip->resize(tip->sizeHint().width() + tip->fontMetrics().averageCharWidth(),
+                        tip->height());
+            return tip;
         }
     }
     return nullptr;
@@ -38,68 +38,49 @@ QWidget* Show(const QPoint& at, const QString& text, QWidget* field) {
 
 class FieldTip : public QObject {
   public:
-    explicit FieldTip(QWidget* field) : QObject(field), field_(field) {
+    FieldTip(QWidget* field, QStringList pieces)
+        : QObject(field), field_(field), pieces_(std::move(pieces)) {
         setObjectName(kName);
-        timer_.setSingleShot(true);
-        timer_.setInterval(0);
         // The focus change that follows a FocusIn event hides any tip shown
-        // during it: shown once the focus has settled, if it stays there.
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            if (field_->hasFocus()) {
-                ShowBeside();
-            }
-        });
+        // during it: shown once the focus has settled, if it stays.
+        settled_.setSingleShot(true);
+        connect(&settled_, &QTimer::timeout, this, &FieldTip::ShowBeside);
         field->installEventFilter(this);
     }
-    static FieldTip* Of(QWidget* field) {
-        auto* tip =
-            dynamic_cast<FieldTip*>(field->findChild<QObject*>(kName, Qt::FindDirectChildrenOnly));
-        return tip != nullptr ? tip : new FieldTip(field);
-    }
-    void SetPieces(const QStringList& pieces) { pieces_ = pieces; }
 
   protected:
     bool eventFilter(QObject* /*watched*/, QEvent* event) override {
         if (field_->toolTip().isEmpty()) {
             return false;
         }
-        if (event->type() == QEvent::ToolTip) {
-            Show(static_cast<QHelpEvent*>(event)->globalPos(), Lines(), field_);
-            return true;
-        }
         if (event->type() == QEvent::FocusIn) {
-            timer_.start();
+            settled_.start();
+        } else if (event->type() == QEvent::ToolTip) {
+            Show(static_cast<QHelpEvent*>(event)->globalPos(), pieces_, field_);
         }
-        return false;
+        return event->type() == QEvent::ToolTip;
     }
 
   private:
-    static constexpr const char* kName = "morvane_field_tip";
-
-    [[nodiscard]] QString Lines() const {
-        const QFontMetrics metrics(QToolTip::font());
-        return TipLines(pieces_, metrics, kTipColumns * metrics.averageCharWidth());
-    }
-
-    // Below the field; where that is off the screen or would cover the
-    // mouse pointer (a tip that appears under the pointer takes it from the
-    // window, and that leaving hides the tip at once), above it, else
-    // beside it: never on the field or on its label to the left, where Qt
-    // would push a tip with no room below up over them.
+    // Below the field, else above, else beside it: never on the field or
+    // its label, where Qt pushes a tip with no room below, nor under the
+    // pointer (that takes the pointer from the window, hiding the tip).
     void ShowBeside() const {
-        QWidget* tip = Show(field_->mapToGlobal(QPoint(0, field_->height())), Lines(), field_);
+        QWidget* tip = field_->hasFocus()
+                           ? Show(field_->mapToGlobal(QPoint(0, field_->height())), pieces_, field_)
+                           : nullptr;
         if (tip == nullptr) {
             return;
         }
         const QRect field(field_->mapToGlobal(QPoint()), field_->size());
-        const QRect screen = field_->screen()->availableGeometry();
         constexpr int kGap = 2;
         const QPoint places[] = {field.bottomLeft() + QPoint(0, 1 + kGap),
                                  field.topLeft() - QPoint(0, tip->height() + kGap),
                                  field.topRight() + QPoint(1 + kGap, 0)};
         for (const QPoint& place : places) {
             const QRect where(place, tip->size());
-            if (screen.contains(where) && !where.contains(QCursor::pos())) {
+            if (field_->screen()->availableGeometry().contains(where) &&
+                !where.contains(QCursor::pos())) {
                 tip->move(place);
                 return;
             }
@@ -111,29 +92,28 @@ class FieldTip : public QObject {
 
     QWidget* field_;
     QStringList pieces_;
-    QTimer timer_;
+    QTimer settled_;
 };
 
 }  // namespace
 
 QString TipLines(const QStringList& pieces, const QFontMetrics& metrics, int max_width) {
-    QString lines;
-    QString line;
+    QStringList lines;
     for (QString piece : pieces) {
         piece.replace(QLatin1Char(' '), QChar::Nbsp);
-        const QString longer = line.isEmpty() ? piece : line + QLatin1Char(' ') + piece;
-        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > max_width) {
-            lines += line + QLatin1Char('\n');
-            line = piece;
+        const QString longer = lines.isEmpty() ? piece : lines.last() + QLatin1Char(' ') + piece;
+        if (lines.isEmpty() || metrics.horizontalAdvance(longer) > max_width) {
+            lines.append(piece);
         } else {
-            line = longer;
+            lines.last() = longer;
         }
     }
-    return lines + line;
+    return lines.join(QLatin1Char('\n'));
 }
 
 void SetTipPieces(QWidget* field, const QStringList& pieces) {
-    FieldTip::Of(field)->SetPieces(pieces);
+    delete field->findChild<QObject*>(kName, Qt::FindDirectChildrenOnly);  // the last working's
+    new FieldTip(field, pieces);
 }
 
 }  // namespace morvane

@@ -3,23 +3,15 @@
 #include "ui/desktop/placement.h"
 
 #include <QApplication>
-#include <QEvent>
-#include <QPointer>
 #include <QScreen>
 #include <QShowEvent>
 #include <QWidget>
 #include <QWindow>
-#include <algorithm>
 #include <cmath>
 #include <utility>
 
 namespace morvane {
 namespace {
-
-QMargins Larger(const QMargins& a, const QMargins& b) {
-    return {std::max(a.left(), b.left()), std::max(a.top(), b.top()),
-            std::max(a.right(), b.right()), std::max(a.bottom(), b.bottom())};
-}
 
 class Placer : public QObject {
   public:
@@ -30,89 +22,66 @@ class Placer : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        QWindow* handle = window_->windowHandle();
         if (watched == window_ && event->type() == QEvent::Show &&
             !static_cast<QShowEvent*>(event)->spontaneous()) {
             // The native window exists by now, but is not yet on the screen.
-            QWindow* handle = window_->windowHandle();
-            if (handle != nullptr && handle != handle_) {
-                handle->installEventFilter(this);
-                handle_ = handle;
-            }
+            handle->installEventFilter(this);  // only once, however often shown
             framed_ = false;
-            Place(GuessedFrame());
-        } else if (watched == handle_ && event->type() == QEvent::Expose && !framed_ &&
-                   handle_->isExposed()) {
+            // Its frame is unknown till then: guessed from the window it
+            // opens over, as a window manager frames a program's windows alike.
+            const QWidget* over = QApplication::activeWindow();
+            Place((over != nullptr && over != window_ ? over : window_)
+                      ->windowHandle()
+                      ->frameMargins());
+        } else if (watched == handle && event->type() == QEvent::Expose && !framed_ &&
+                   handle->isExposed()) {
             // On the screen, so framed: the frame is known from here on.
             framed_ = true;
-            Place(handle_->frameMargins());
+            Place(handle->frameMargins());
         }
         return false;
     }
 
   private:
-    // The window's own frame if the platform knows it before the window is
-    // shown, else the largest frame of the other shown windows: a window
-    // manager frames a program's windows much alike.
-    [[nodiscard]] QMargins GuessedFrame() const {
-        QMargins frame = handle_ != nullptr ? handle_->frameMargins() : QMargins();
-        for (const QWidget* other : QApplication::topLevelWidgets()) {
-            if (other != window_ && other->isVisible() && other->windowHandle() != nullptr &&
-                other->windowType() != Qt::ToolTip && other->windowType() != Qt::Popup) {
-                frame = Larger(frame, other->windowHandle()->frameMargins());
-            }
-        }
-        return frame;
-    }
-
     void Place(QMargins frame) {
         const QScreen* screen = window_->screen();
-        if (screen == nullptr) {
-            return;
-        }
         QRect available = screen->availableGeometry();
-        // A Wayland client learns of no panels: the whole output comes as
-        // free, and a window as tall as it runs under the panel and off the
-        // edge (seen in weston at 1024x600). Room for a usual panel is left.
+        // A Wayland client learns of no panels, the whole output free: room for
+        // a usual one, else a tall window runs off the edge (weston, 1024x600).
         if (available == screen->geometry() && QGuiApplication::platformName() == "wayland") {
-            constexpr int kPanel = 48;
-            available.setHeight(available.height() - kPanel);
+            available.setHeight(available.height() - 48);
         }
-        // At a fractional scale the free area and the frame come rounded to
-        // whole logical pixels, either way; a pixel more of frame all round
-        // keeps the real one inside.
+        // At a fractional scale the free area and the frame come rounded
+        // either way; a pixel more of frame all round keeps the real one inside.
         if (screen->devicePixelRatio() != std::floor(screen->devicePixelRatio())) {
             frame += QMargins(1, 1, 1, 1);
         }
         if (fit_) {
             fit_(available, frame);
-        } else if (window_->minimumSize() != window_->maximumSize()) {
-            const QSize fitting = FittingSize(available, frame, window_->size());
-            window_->resize(fitting.expandedTo(window_->minimumSize()));
+        } else {  // shrunk, down to its minimum size, where it may be
+            window_->resize(FittingSize(available, frame, window_->size()));
         }
         window_->setGeometry(CentredGeometry(available, frame, window_->size()));
     }
 
     QWidget* window_;
     FitFunction fit_;
-    QPointer<QWindow> handle_;
     bool framed_ = false;
 };
 
 }  // namespace
 
 QSize FittingSize(const QRect& available, const QMargins& frame, const QSize& size) {
-    const QSize room = available.marginsRemoved(frame).size();
-    return size.boundedTo(room.expandedTo(QSize(1, 1)));
+    return size.boundedTo(available.marginsRemoved(frame).size().expandedTo(QSize(1, 1)));
 }
 
 QRect CentredGeometry(const QRect& available, const QMargins& frame, const QSize& size) {
-    const QSize framed = size.grownBy(frame);
-    int left = available.left() + (available.width() - framed.width()) / 2;
-    int top = available.top() + (available.height() - framed.height()) / 2;
     // Too large: the top-left corner, and so the title bar, stays inside.
-    left = std::max(left, available.left());
-    top = std::max(top, available.top());
-    return {QPoint(left + frame.left(), top + frame.top()), size};
+    const QSize spare = (available.size() - size.grownBy(frame)).expandedTo(QSize(0, 0));
+    return {available.topLeft() +
+                QPoint(spare.width() / 2 + frame.left(), spare.height() / 2 + frame.top()),
+            size};
 }
 
 void KeepPlaced(QWidget* window, FitFunction fit) {

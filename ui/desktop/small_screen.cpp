@@ -2,11 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/desktop/small_screen.h"
 
-#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QInputMethod>
 #include <QLayout>
-#include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
@@ -28,102 +26,79 @@ class Room : public QScrollArea {
         setFrameShape(QFrame::NoFrame);
         setFocusPolicy(Qt::NoFocus);  // no stop of its own in the Tab order
         setWidget(page);
-        page->installEventFilter(this);  // its controls come on its first show
         // Drawn over the tab's pane, as a page is without an area around it.
         page->setAutoFillBackground(false);
         viewport()->setAutoFillBackground(false);
+        // The focus kept in view, and a text box's caret as arrows or Page Down move it.
+        connect(qApp, &QApplication::focusChanged, this,
+                [this](QWidget* /*old*/, QWidget* now) { Reveal(now, true); });
+        connect(QGuiApplication::inputMethod(), &QInputMethod::cursorRectangleChanged, this,
+                [this] { Reveal(QApplication::focusWidget(), false); });
+    }
+    ~Room() override {
+        // Taking the page apart moves the focus about.
+        disconnect(qApp, nullptr, this, nullptr);
+        disconnect(QGuiApplication::inputMethod(), nullptr, this, nullptr);
     }
     [[nodiscard]] QSize sizeHint() const override { return widget()->sizeHint(); }
 
-    // `control` in view: all of it where it fits, else its text cursor.
+    // `control` in view: all of it where it fits, then its text cursor.
     void Reveal(QWidget* control, bool whole) {
         if (!widget()->isAncestorOf(control)) {
             return;
         }
-        QRect area(control->mapTo(widget(), QPoint()), control->size());
-        const QRect caret = control->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-        if ((!whole || area.height() > viewport()->height() - 2 * kMargin) && caret.isValid()) {
-            area = QRect(control->mapTo(widget(), caret.topLeft()), caret.size());
+        if (whole) {
+            const QRect area(control->mapTo(widget(), QPoint()), control->size());
+            ensureVisible(area.center().x(), area.center().y(), area.width() / 2 + kMargin,
+                          area.height() / 2 + kMargin);
         }
-        ensureVisible(area.center().x(), area.center().y(), area.width() / 2 + kMargin,
-                      area.height() / 2 + kMargin);
+        ensureWidgetVisible(control, kMargin, kMargin);  // the caret where it has one
     }
 
   protected:
     // A page opens at its top, scrolled no further than its focused control
-    // needs (else a control low on the page, focused before the window has
-    // its size, leaves the page scrolled to its end).
+    // needs (not to its end, for a low control focused before the resize).
     bool viewportEvent(QEvent* event) override {
         if (event->type() == QEvent::Resize) {
             FitWidth();
             verticalScrollBar()->setValue(0);
-            if (QWidget* focused = QApplication::focusWidget(); focused != nullptr) {
-                Reveal(focused, true);
-            }
+            Reveal(QApplication::focusWidget(), true);  // none: not in the page
         }
         return QScrollArea::viewportEvent(event);
     }
 
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == widget() && event->type() == QEvent::ChildPolished) {
-            FitWidth();
-        }
-        return QScrollArea::eventFilter(watched, event);
+    void showEvent(QShowEvent* event) override {
+        FitWidth();  // the page has made its controls on its first show, just before
+        QScrollArea::showEvent(event);
     }
 
   private:
     // Never sideways for want of a scroll bar's width: the text fields and
-    // boxes give up what the page lacks, down to the other controls' edge.
+    // boxes give up what the page lacks, down to their least width.
     void FitWidth() {
         const int natural = widget()->sizeHint().width();
+        const int lack = std::max(0, natural - viewport()->width());
         int width = viewport()->width();
-        QList<QWidget*> boxes;
-        for (QWidget* child : widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (qobject_cast<QAbstractScrollArea*>(child) == nullptr &&
-                qobject_cast<QLineEdit*>(child) == nullptr) {
-                width = std::max(width, child->geometry().right() + 1);
-            } else {
-                boxes.append(child);
+        for (QWidget* control : widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (control->inherits("QAbstractScrollArea") || control->inherits("QLineEdit")) {
+                const char* const kLaidOut = "laidOutWidth";  // kept the first time seen
+                if (!control->property(kLaidOut).isValid()) {
+                    control->setProperty(kLaidOut, control->width());
+                }
+                control->resize(std::max(control->property(kLaidOut).toInt() - lack,
+                                         control->minimumSizeHint().width()),
+                                control->height());
             }
+            width = std::max(width, control->geometry().right() + 1);
         }
-        width = std::min(width, natural);
-        for (QWidget* box : boxes) {
-            // Its width as laid out, kept the first time it is seen.
-            const char* const kLaidOut = "laidOutWidth";
-            if (!box->property(kLaidOut).isValid()) {
-                box->setProperty(kLaidOut, box->width());
-            }
-            box->resize(std::max(box->property(kLaidOut).toInt() - (natural - width),
-                                 box->minimumSizeHint().width()),
-                        box->height());
-        }
-        widget()->resize(width, widget()->height());
+        widget()->resize(std::min(width, natural), widget()->height());
     }
 };
-
-void Follow(QWidget* focused, bool whole) {
-    for (QWidget* outer = focused; outer != nullptr; outer = outer->parentWidget()) {
-        if (auto* room = dynamic_cast<Room*>(outer)) {
-            room->Reveal(focused, whole);
-            return;
-        }
-    }
-}
 
 }  // namespace
 
 QWidget* ScrollingRoom(QWidget* page) {
     return new Room(page);
-}
-
-QObject* ScrollFocusIntoView(QObject* context) {
-    auto* watch = new QObject(context);
-    QObject::connect(qApp, &QApplication::focusChanged, watch,
-                     [](QWidget* /*old*/, QWidget* now) { Follow(now, true); });
-    // Arrows, Page Down or Ctrl+End in a text box move only its caret.
-    QObject::connect(QGuiApplication::inputMethod(), &QInputMethod::cursorRectangleChanged, watch,
-                     [] { Follow(QApplication::focusWidget(), false); });
-    return watch;
 }
 
 void FitIn(QWidget* window, QTabWidget* tabs, const QRect& available, const QMargins& frame) {
@@ -134,14 +109,12 @@ void FitIn(QWidget* window, QTabWidget* tabs, const QRect& available, const QMar
         arrow->setFocusPolicy(Qt::NoFocus);
     }
     const QSize natural = window->sizeHint();
-    const QSize fitting = FittingSize(available, frame, natural);
     // Room for the vertical scroll bar that a short window brings.
     const int bar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
-    const QSize wanted = natural + QSize(fitting.height() < natural.height() ? bar : 0, 0);
-    const QSize size = FittingSize(available, frame, wanted);
-    // Never fixed: a compositor or a user that gives the window less room
-    // than it needs (where the panels are unknown, as on Wayland) gets
-    // scrolling pages too.
+    const bool is_short = FittingSize(available, frame, natural).height() < natural.height();
+    const QSize size = FittingSize(available, frame, natural + QSize(is_short ? bar : 0, 0));
+    // Never fixed: a window given less room than it needs (by a compositor
+    // that knows the panels, or the user) gets scrolling pages too.
     window->layout()->setSizeConstraint(QLayout::SetNoConstraint);
     window->setMinimumSize(window->minimumSizeHint().boundedTo(size));
     window->setMaximumSize(natural + QSize(bar, 0));

@@ -4,66 +4,60 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <cmath>
+#include <QtMath>
 
 namespace morvane {
 namespace {
 
-// Covers the box, above the viewport and the scroll bar, and only draws.
-class FrameLayer : public QWidget {
+class TextBox : public QPlainTextEdit {
   public:
-    explicit FrameLayer(TextBox* box) : QWidget(box), box_(box) {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setFocusPolicy(Qt::NoFocus);
+    explicit TextBox(QWidget* parent) : QPlainTextEdit(parent) {
+        // Covers the box, above the viewport and the scroll bar, and only draws.
+        frame_ = new QWidget(this);
+        frame_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        frame_->installEventFilter(this);
     }
 
   protected:
-    void paintEvent(QPaintEvent* /*event*/) override {
-        QPainter painter(this);
+    bool event(QEvent* event) override {
+        // The frame layer draws the frame, over the scroll bars, which are
+        // laid out and raised as the box changes.
+        const bool handled = event->type() == QEvent::Paint || QPlainTextEdit::event(event);
+        if (frame_ != nullptr) {  // else still being built
+            frame_->setGeometry(rect());
+            frame_->raise();
+        }
+        return handled;
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != frame_ || event->type() != QEvent::Paint) {
+            return QPlainTextEdit::eventFilter(watched, event);
+        }
+        QPainter painter(frame_);
         const QTransform to_device = painter.deviceTransform();
         const QRectF exact = to_device.mapRect(QRectF(rect()));
+        QStyleOptionFrame option;
+        initStyleOption(&option);
         // The pixels wholly inside the box are surely inside its clip.
-        const QRect whole(QPoint(static_cast<int>(std::ceil(exact.left())),
-                                 static_cast<int>(std::ceil(exact.top()))),
-                          QPoint(static_cast<int>(std::floor(exact.right())) - 1,
-                                 static_cast<int>(std::floor(exact.bottom())) - 1));
+        option.rect = QRect(QPoint(qCeil(exact.left()), qCeil(exact.top())),
+                            QPoint(qFloor(exact.right()) - 1, qFloor(exact.bottom()) - 1));
         painter.setWorldTransform(to_device.inverted(), true);
-        box_->DrawFrame(painter, whole);
+        style()->drawControl(QStyle::CE_ShapedFrame, &option, &painter, this);
+        return true;
     }
 
   private:
-    TextBox* box_;
+    QWidget* frame_ = nullptr;
 };
 
 }  // namespace
 
-TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent) {
-    frame_ = new FrameLayer(this);
-}
-
-void TextBox::DrawFrame(QPainter& painter, const QRect& device_rect) const {
-    QStyleOptionFrame option;
-    initStyleOption(&option);
-    option.rect = device_rect;
-    style()->drawControl(QStyle::CE_ShapedFrame, &option, &painter, this);
-}
-
-bool TextBox::event(QEvent* event) {
-    if (event->type() == QEvent::Paint) {
-        return true;  // the frame layer draws the frame
-    }
-    const bool handled = QPlainTextEdit::event(event);
-    if (frame_ == nullptr) {
-        return handled;  // still being built
-    }
-    if (event->type() == QEvent::Resize) {
-        frame_->setGeometry(rect());
-    }
-    // The scroll bars are laid out, and raised, as the box changes.
-    frame_->raise();
-    return handled;
+QPlainTextEdit* NewTextBox(QWidget* parent) {
+    return new TextBox(parent);
 }
 
 }  // namespace morvane

@@ -2,33 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The pages' multi-line text box. At a fractional scale (125 %, 150 %) its
-// edges fall between device pixels: the style's frame line then lands on a
-// pixel outside the box's clip, or under its viewport and scroll bar, which
-// are rounded on their own and paint over it. So the box draws its frame
-// itself, on the outermost whole device pixels it owns, from a layer above
-// its children. Proved by EveryTextBoxFrameIsWholeAtTheScreenScale in
-// ui_layout_test (run at 1, 1.25, 1.5 and 1.75); it can go once Qt's frames
-// snap to whole device pixels at fractional scales.
+// The pages' multi-line text box. At 125 or 150 % its edges fall between
+// device pixels: the style's frame line lands outside the box's clip, or
+// under its viewport and scroll bar, rounded on their own, that paint over
+// it. So the box draws its frame on its outermost whole device pixels, from
+// a layer above its children. Proved in ui_layout_test (at 1, 1.25, 1.5,
+// 1.75) by EveryTextBoxFrameIsWholeAtTheScreenScale; it can go once Qt's
+// frames snap to whole device pixels at fractional scales.
 
-#include <QPlainTextEdit>
-
-class QPainter;
+class QPlainTextEdit;
+class QWidget;
 
 namespace morvane {
 
-class TextBox : public QPlainTextEdit {
-  public:
-    explicit TextBox(QWidget* parent);
-
-    // The style's frame for this box, in device pixels.
-    void DrawFrame(QPainter& painter, const QRect& device_rect) const;
-
-  protected:
-    bool event(QEvent* event) override;
-
-  private:
-    QWidget* frame_ = nullptr;
-};
+QPlainTextEdit* NewTextBox(QWidget* parent);
 
 }  // namespace morvane

@@ -33,12 +33,6 @@ CAllPages::CAllPages(std::string_view caption, QWidget* parent, int first_page, 
     KeepPlaced(this, [this](const QRect& available, const QMargins& frame) {
         FitIn(this, TabControl(), available, frame);
     });
-    focus_watch_ = ScrollFocusIntoView(this);
-}
-
-CAllPages::~CAllPages() {
-    // Closing and taking apart the window moves the focus about.
-    delete focus_watch_;
 }
 
 void CAllPages::OnInitDialog() {

@@ -23,11 +23,6 @@ struct Services;
 class CAllPages : public CPropertySheet {
   public:
     CAllPages(std::string_view caption, QWidget* parent, int first_page, Services& services);
-    ~CAllPages() override;
-    CAllPages(const CAllPages&) = delete;
-    CAllPages& operator=(const CAllPages&) = delete;
-    CAllPages(CAllPages&&) = delete;
-    CAllPages& operator=(CAllPages&&) = delete;
 
     // Each made when first asked for, if its tab was not selected before.
     CMorvaneTab& NamePage() { return static_cast<CMorvaneTab&>(*Page(kNameTab)); }
@@ -47,7 +42,6 @@ class CAllPages : public CPropertySheet {
     void ClearOkDefault();
 
     QIcon icon_;
-    QObject* focus_watch_ = nullptr;
 };
 
 // "Morvane Beta 2.0": product name, one space, version label.

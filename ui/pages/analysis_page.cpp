@@ -37,7 +37,7 @@ void AnalysisPage::OnShowWindow() {
 }
 
 QPlainTextEdit* AnalysisPage::NewTextBox() {
-    return new TextBox(this);
+    return morvane::NewTextBox(this);
 }
 
 void AnalysisPage::SetDlgItemWorking(int id, const Working& working) {
