@@ -73,11 +73,9 @@ class Room : public QScrollArea {
     }
 
   private:
-    // Never sideways for want of a scroll bar's width: the text fields and
-    // boxes give up what the page lacks, down to their least width.
+    // Never sideways for want of room: a text field or box that would end
+    // past the visible width narrows to end within it, down to its least width.
     void FitWidth() {
-        const int natural = widget()->sizeHint().width();
-        const int lack = std::max(0, natural - viewport()->width());
         int width = viewport()->width();
         for (QWidget* control : widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (control->inherits("QAbstractScrollArea") || control->inherits("QLineEdit")) {
@@ -85,13 +83,14 @@ class Room : public QScrollArea {
                 if (!control->property(kLaidOut).isValid()) {
                     control->setProperty(kLaidOut, control->width());
                 }
-                control->resize(std::max(control->property(kLaidOut).toInt() - lack,
+                const int room = viewport()->width() - kMargin - control->x();
+                control->resize(std::max(std::min(room, control->property(kLaidOut).toInt()),
                                          control->minimumSizeHint().width()),
                                 control->height());
             }
             width = std::max(width, control->geometry().right() + 1);
         }
-        widget()->resize(std::min(width, natural), widget()->height());
+        widget()->resize(std::min(width, widget()->sizeHint().width()), widget()->height());
     }
 };
 
