@@ -110,7 +110,7 @@ tip_shown() {
 read_by_keyboard() {
   # shellcheck disable=SC2046 # the four numbers are four arguments
   "$python" "$here/caret.py" "$1" $(client_area "$1") >"$work/caret.log" 2>&1 ||
-    fail "$what the caret leaves the screen: $(cat "$work/caret.log")"
+    fail "$what the caret goes out of view: $(cat "$work/caret.log")"
 }
 
 # One case of the table: scale $1, font $2, and $3 "scrolls" where the
