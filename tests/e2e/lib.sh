@@ -95,3 +95,23 @@ INI
   pids+=($!)
   poll test -S "$XDG_RUNTIME_DIR/$1" || fail "weston did not start: $(cat "$work/weston.log")"
 }
+
+# A D-Bus session and an accessibility bus of the session's own, for
+# reading the program as a screen reader does (with Debian's python3 and
+# its pyatspi; $python names it). Needs the display first.
+start_a11y_bus() {
+  python=/usr/bin/python3
+  local launcher=/usr/libexec/at-spi-bus-launcher
+  need dbus-launch dbus-send "$launcher" "$python"
+  "$python" -c 'import pyatspi' 2>/dev/null || missing "pyatspi (python3-pyatspi)"
+  eval "$(dbus-launch --sh-syntax)"
+  pids+=("$DBUS_SESSION_BUS_PID")
+  "$launcher" --launch-immediately >"$work/launcher.log" 2>&1 &
+  pids+=($!)
+  poll a11y_bus_up || fail "the accessibility bus did not start: $(cat "$work/launcher.log")"
+}
+# Asked without activation: a name not yet taken would start a second launcher.
+a11y_bus_up() {
+  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
+}

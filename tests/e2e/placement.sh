@@ -8,16 +8,21 @@
 # in the work area, so OK and Cancel are on the screen too; and so does the
 # Save As dialog. And a long name's working shows when the number field
 # takes the keyboard focus, with the mouse pointer where the tip would first
-# go. Then weston with its panel, where the program learns of no panel: the
-# window still ends inside the output. Every wait is bounded.
+# go. Where the pages scroll, a keyboard user reads the interpretation: Tab
+# into the box, Page Down and Ctrl+End keep its caret on the screen, in the
+# part of the box the page shows (caret.py). Then weston with its panel,
+# where the program learns of no panel: the window still ends inside the
+# output. Every wait is bounded.
 set -euo pipefail
 program=$(realpath "${1:?usage: placement.sh PROGRAM}")
+here=$(dirname "$(realpath "$0")")
 name=placement
 # shellcheck source=tests/e2e/lib.sh
-source "$(dirname "$(realpath "$0")")/lib.sh"
+source "$here/lib.sh"
 
-need Xvfb icewm openbox xdotool xprop xwininfo
+need Xvfb icewm openbox xdotool xprop xwininfo xwd xmessage
 start_display 1024x600x24
+start_a11y_bus
 export QT_QPA_PLATFORM=xcb
 app_pid=""
 wm_pid=""
@@ -62,14 +67,17 @@ first_window() {
 }
 window() { poll first_window "$1"; }
 
-# The frame of window $1 as "x y width height", from its position and the
+# The inside of window $1 on the screen: "x y width height".
+client_area() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+    /  Width:/ {w = $2} /  Height:/ {h = $2} END {print x, y, w, h}'
+}
+
+# The frame of window $1 as "x y width height", from its inside and the
 # frame extents the window manager sets on it.
 frame() {
   local x y w h l r t b
-  x=$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print $4}')
-  y=$(xwininfo -id "$1" | awk '/Absolute upper-left Y/ {print $4}')
-  w=$(xwininfo -id "$1" | awk '/  Width:/ {print $2}')
-  h=$(xwininfo -id "$1" | awk '/  Height:/ {print $2}')
+  read -r x y w h < <(client_area "$1")
   read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
   [ -n "$b" ] || return 1
   echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
@@ -97,10 +105,21 @@ tip_shown() {
   return 1
 }
 
+# Tabs into the interpretation and pages through it; the caret stays on
+# the screen, in the part of the box that shows, in window $1.
+read_by_keyboard() {
+  # shellcheck disable=SC2046 # the four numbers are four arguments
+  "$python" "$here/caret.py" "$1" $(client_area "$1") >"$work/caret.log" 2>&1 ||
+    fail "$what the caret goes out of view: $(cat "$work/caret.log")"
+}
+
+# One case of the table: scale $1, font $2, and $3 "scrolls" where the
+# pages scroll.
 check() {
   local scale=$1 font=$2 main dialog what="$wm at $1 in the $2 font:"
   cd "$work"
-  QT_SCALE_FACTOR=$scale in_font "$font" "$program" >"$work/out.log" 2>&1 &
+  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_SCALE_FACTOR=$scale in_font "$font" "$program" \
+    >"$work/out.log" 2>&1 &
   app_pid=$!
   pids+=("$app_pid")
   main=$(window "Morvane Beta 2.0") || fail "$what the main window did not appear"
@@ -113,10 +132,13 @@ check() {
     xdotool key Return Tab Tab Tab Tab   # name, Analyse Now, help, text box, number
     poll tip_shown || fail "no working shown on keyboard focus"
   fi
-  if [ "$scale" = 1.5 ]; then
+  if [ "$scale" = 1.5 ] || [ "${3:-}" = scrolls ]; then
     xdotool windowactivate --sync "$main"
     xdotool type --delay 20 "john"
-    xdotool key Return alt+a
+    xdotool key Return
+  fi
+  if [ "$scale" = 1.5 ]; then
+    xdotool key alt+a
     dialog=$(window "MorvaneBeta 2.0: Save Intrepretation as ...") || fail "$what no Save As dialog"
     # Centred, or where it fills the work area (a large font), inside it.
     poll placed "$dialog" "$font" ||
@@ -125,6 +147,10 @@ check() {
     xdotool key Escape
     poll bash -c "! xdotool search --name 'Save Intrepretation' >/dev/null 2>&1" ||
       fail "$what the Save As dialog stayed open"
+  fi
+  if [ "${3:-}" = scrolls ]; then
+    xdotool windowactivate --sync "$main"
+    read_by_keyboard "$main"
   fi
   xdotool windowactivate --sync "$main"
   xdotool key Escape
@@ -135,11 +161,12 @@ check() {
 
 start_wm icewm
 [ "$wh" -lt 600 ] || fail "no panel: work area ${ww}x$wh"
-for case in "1 default" "1.5 default" "2 default" "1 large" "1.5 large"; do
+for case in "1 default" "1.5 default scrolls" "2 default scrolls" "1 large scrolls" \
+  "1.5 large scrolls"; do
   check $case
 done
 start_wm openbox
-for case in "1 default" "2 default" "1.5 large"; do
+for case in "1 default" "2 default scrolls" "1.5 large scrolls"; do
   check $case
 done
 kill "$wm_pid"
