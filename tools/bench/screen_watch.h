@@ -43,7 +43,8 @@ class ScreenWatch {
     // Waits up to `bound_ms` for the next drawing; false when none came.
     bool WaitDamage(int bound_ms);
 
-    // The steady-clock time of the last damage collected, or a negative value.
+    // The steady-clock time of the last damage collected (the start of the
+    // server millisecond it was stamped with), or a negative value.
     double LastDamageMs() const;
 
     // For requests of the caller's own (the keyboard, the input focus).
