@@ -3,10 +3,11 @@
 
 #pragma once
 
-// Times what a person does in Morvane's window from the keyboard: a key in
-// the name field, Analyse Now, the working tip, the first and a later switch
-// to each tab. Each is timed from the moment the key goes to the X server to
-// the last drawing it causes, as the server stamps it.
+// Times what a person does in Morvane's window from the keyboard: keys in
+// the name field, Analyse Now, the working tip, the first switch to each
+// tab and a second one back and forth. Each is timed from the moment the
+// key goes to the X server to the last drawing it causes, as the server
+// stamps it.
 
 #include "screen_watch.h"
 
