@@ -68,8 +68,8 @@ fuzz: deps-dev
 	CMAKE_FLAGS="$(CMAKE_FLAGS)" scripts/fuzz $(FUZZ_SECONDS)
 
 # Start-up time and memory against a minimal two-tab Qt dialog (paired rounds,
-# median ratio with its 95% interval), micro-benchmarks, and morvane-cli's
-# throughput against awk.
+# median ratio with its 95% interval), the key-to-screen time of Morvane's
+# interactions, micro-benchmarks, and morvane-cli's throughput against awk.
 bench: deps-dev build
 	cmake -S . -B $(BUILD_DIR) >/dev/null  # finds Google Benchmark if it came with deps-dev
 	cmake --build $(BUILD_DIR) --target micro_bench morvane_timed

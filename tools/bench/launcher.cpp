@@ -16,7 +16,11 @@
 // The program's own account of when it painted would miss the transfer of
 // the pixels and the server's drawing of them.
 //
-// Usage: bench-launch [--settle-ms N] [--timeout-ms N] PROGRAM [ARG...]
+// With --interact, the program must be Morvane: once its first frame is
+// drawn, the launcher types into it instead (interactions.h) and prints a
+// line "<milliseconds> <what>" for each interaction timed.
+//
+// Usage: bench-launch [--settle-ms N] [--timeout-ms N] [--interact] PROGRAM [ARG...]
 
 #include <fcntl.h>
 #include <poll.h>
@@ -24,13 +28,10 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <xcb/damage.h>
-#include <xcb/xcb.h>
 
 #include <cerrno>
 #include <chrono>
 #include <csignal>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -39,143 +40,17 @@
 #include <string_view>
 #include <thread>
 
+#include "interactions.h"
+#include "screen_watch.h"
+
 extern char** environ;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using morvane::bench::Clock;
+using morvane::bench::ScreenWatch;
 
 constexpr std::string_view kMarker = "first-paint\n";
-
-double MonotonicMs() {
-    return std::chrono::duration<double, std::milli>(Clock::now().time_since_epoch()).count();
-}
-
-// Watches the whole screen for drawing, and maps the server's millisecond
-// timestamps onto this process's steady clock.
-class ScreenWatch {
-  public:
-    bool Open() {
-        conn_ = xcb_connect(nullptr, nullptr);
-        if (xcb_connection_has_error(conn_) != 0) {
-            std::fputs("bench-launch: cannot connect to the X server ($DISPLAY)\n", stderr);
-            return false;
-        }
-        const xcb_query_extension_reply_t* damage = xcb_get_extension_data(conn_, &xcb_damage_id);
-        if (damage == nullptr || damage->present == 0) {
-            std::fputs("bench-launch: the X server has no DAMAGE extension\n", stderr);
-            return false;
-        }
-        damage_event_ = damage->first_event + XCB_DAMAGE_NOTIFY;
-        std::free(xcb_damage_query_version_reply(
-            conn_,
-            xcb_damage_query_version(conn_, XCB_DAMAGE_MAJOR_VERSION, XCB_DAMAGE_MINOR_VERSION),
-            nullptr));
-        const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(conn_)).data;
-        // Drawing into any window shows up as damage to the root window,
-        // which holds the whole screen.
-        xcb_damage_create(conn_, xcb_generate_id(conn_), screen->root,
-                          XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
-        // A window of our own whose property changes come back stamped with
-        // the server time, to tie that time to the steady clock.
-        probe_ = xcb_generate_id(conn_);
-        const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
-        xcb_create_window(conn_, XCB_COPY_FROM_PARENT, probe_, screen->root, 0, 0, 1, 1, 0,
-                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
-                          &mask);
-        return Calibrate();
-    }
-
-    ~ScreenWatch() {
-        if (conn_ != nullptr) {
-            xcb_disconnect(conn_);
-        }
-    }
-
-    // Forgets the damage seen so far (the screen before the program).
-    void Forget() {
-        RoundTrip();
-        while (xcb_generic_event_t* event = xcb_poll_for_queued_event(conn_)) {
-            std::free(event);
-        }
-        last_damage_ = 0;
-        seen_damage_ = false;
-    }
-
-    // Collects every damage event the server has sent up to now.
-    void Collect() {
-        RoundTrip();
-        while (xcb_generic_event_t* event = xcb_poll_for_queued_event(conn_)) {
-            Note(event);
-        }
-    }
-
-    // The steady-clock time of the last damage collected, or a negative value.
-    double LastDamageMs() const {
-        if (!seen_damage_) {
-            return -1.0;
-        }
-        // Server times wrap at 2^32 ms; the difference is taken in that ring.
-        const auto since = static_cast<int32_t>(last_damage_ - server_at_zero_);
-        return zero_ms_ + since;
-    }
-
-  private:
-    // The server stamps events with whole milliseconds of its clock. Of a
-    // few probes, the one with the shortest round trip ties the clocks best.
-    bool Calibrate() {
-        double best_span = 1e9;
-        for (int i = 0; i < 5; ++i) {
-            const double before = MonotonicMs();
-            const char byte = static_cast<char>(i);
-            xcb_change_property(conn_, XCB_PROP_MODE_REPLACE, probe_, XCB_ATOM_WM_NAME,
-                                XCB_ATOM_STRING, 8, 1, &byte);
-            xcb_flush(conn_);
-            xcb_timestamp_t stamp = 0;
-            bool got = false;
-            while (!got) {
-                xcb_generic_event_t* event = xcb_wait_for_event(conn_);
-                if (event == nullptr) {
-                    std::fputs("bench-launch: lost the X server\n", stderr);
-                    return false;
-                }
-                if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY) {
-                    stamp = reinterpret_cast<xcb_property_notify_event_t*>(event)->time;
-                    got = true;
-                }
-                std::free(event);
-            }
-            const double after = MonotonicMs();
-            if (after - before < best_span) {
-                best_span = after - before;
-                server_at_zero_ = stamp;
-                // A stamp of n covers the server's millisecond [n, n + 1).
-                zero_ms_ = (before + after) / 2.0 - 0.5;
-            }
-        }
-        return true;
-    }
-
-    void RoundTrip() {
-        std::free(xcb_get_input_focus_reply(conn_, xcb_get_input_focus(conn_), nullptr));
-    }
-
-    void Note(xcb_generic_event_t* event) {
-        if ((event->response_type & 0x7f) == damage_event_) {
-            last_damage_ = reinterpret_cast<xcb_damage_notify_event_t*>(event)->timestamp;
-            seen_damage_ = true;
-        }
-        std::free(event);
-    }
-
-    xcb_connection_t* conn_ = nullptr;
-    xcb_window_t probe_ = 0;
-    uint8_t damage_event_ = 0;
-    xcb_timestamp_t server_at_zero_ = 0;
-    double zero_ms_ = 0.0;
-    xcb_timestamp_t last_damage_ = 0;
-    bool seen_damage_ = false;
-};
 
 long ReadVmHwmKib(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
@@ -202,7 +77,9 @@ double Stop(pid_t pid) {
 }
 
 int Usage() {
-    std::fputs("usage: bench-launch [--settle-ms N] [--timeout-ms N] PROGRAM [ARG...]\n", stderr);
+    std::fputs(
+        "usage: bench-launch [--settle-ms N] [--timeout-ms N] [--interact] PROGRAM [ARG...]\n",
+        stderr);
     return 2;
 }
 
@@ -211,9 +88,15 @@ int Usage() {
 int main(int argc, char** argv) {
     int settle_ms = 200;
     int timeout_ms = 20000;
+    bool interact = false;
     int first = 1;
     while (first + 1 < argc && std::strncmp(argv[first], "--", 2) == 0) {
         const std::string_view option = argv[first];
+        if (option == "--interact") {
+            interact = true;
+            ++first;
+            continue;
+        }
         if (option == "--settle-ms") {
             settle_ms = std::atoi(argv[first + 1]);
         } else if (option == "--timeout-ms") {
@@ -300,6 +183,13 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    if (interact) {
+        const bool done = morvane::bench::RunInteractions(screen);
+        Stop(pid);
+        close(fds[0]);
+        return done ? 0 : 1;
+    }
+
     std::this_thread::sleep_for(std::chrono::milliseconds(settle_ms));
     const long hwm_kib = ReadVmHwmKib(pid);
     const double cpu_ms = Stop(pid);
@@ -309,8 +199,7 @@ int main(int argc, char** argv) {
                      argv[first]);
         return 1;
     }
-    const double ms =
-        frame_ms - std::chrono::duration<double, std::milli>(start.time_since_epoch()).count();
+    const double ms = frame_ms - morvane::bench::ToMs(start);
     std::printf("%.2f %ld %.1f\n", ms, hwm_kib, cpu_ms);
     return 0;
 }
