@@ -21,7 +21,6 @@ must have been there whole. Exits non-zero with what it saw.
 import struct
 import subprocess
 import sys
-import time
 
 import pyatspi
 
@@ -161,21 +160,25 @@ def main(args):
                                  stderr=subprocess.DEVNULL)
         try:
             poll(lambda: has_keyboard(False), "another window to take the keyboard")
-            caret = None
-            deadline = time.monotonic() + 5
-            # A thin upright line, as tall as a line of text: cut by the
-            # edge of the page's view, it is shorter.
-            while caret is None or not (caret[3] - caret[1] >= 0.9 * line and
-                                        caret[2] - caret[0] <= 2 + 2 * ratio):
-                if time.monotonic() > deadline:
-                    sys.exit("after {}: the caret (offset {}) {}; the box shows at {} on the "
-                             "screen, the page's view at {}".format(
-                                 key, offset,
-                                 "is drawn nowhere there" if caret is None
-                                 else "is not a whole line there: {}".format(caret),
-                                 shown, on_screen(extents(view))))
-                time.sleep(0.05)
-                caret = Screen(shown).changed(with_caret)
+            seen = [None]
+
+            def whole_caret():
+                # A thin upright line, as tall as a line of text: cut by the
+                # edge of the page's view, it is shorter.
+                caret = seen[0] = Screen(shown).changed(with_caret)
+                return caret is not None and caret[3] - caret[1] >= 0.9 * line and \
+                    caret[2] - caret[0] <= 2 + 2 * ratio
+
+            try:
+                poll(whole_caret, "the caret")
+            except AssertionError:
+                sys.exit("after {}: the caret (offset {}) {}; the box shows at {} on the "
+                         "screen, the page's view at {}".format(
+                             key, offset,
+                             "is drawn nowhere there" if seen[0] is None
+                             else "is not a whole line there: {}".format(seen[0]),
+                             shown, on_screen(extents(view))))
+            caret = seen[0]
         finally:
             other.kill()
             other.wait()
